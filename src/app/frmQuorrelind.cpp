@@ -1,0 +1,2 @@
+#include "app/frmQuorrelind.h"
+frmQuorrelind::frmQuorrelind(QWidget* parent) : QWidget(parent) {}

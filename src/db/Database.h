@@ -1,0 +1,154 @@
+// Our stand-in for ADO: a connection, a recordset and its fields, and one
+// error type. Statements are plain text, composed by the caller exactly as
+// the catalogue application expects them.
+//
+// Backends are chosen by the driver named in the connection string:
+//  - an Access driver ("Microsoft Access Driver (*.mdb)" or
+//    "... (*.mdb, *.accdb)"): the dbq file is opened with the built-in SQLite
+//    engine. The file is never created; a missing file is an error.
+//  - any other driver ("SQL Server" and the rest): unixODBC.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "common/Currency.h"
+
+namespace db {
+
+// Every failure of the layer: the driver's own text and the statement (or
+// connection string, with the password left out) that failed.
+class DbError : public std::runtime_error {
+public:
+    DbError(const QString& driverText, const QString& statement);
+    const QString& driverText() const { return m_driverText; }
+    const QString& statement() const { return m_statement; }
+
+private:
+    QString m_driverText;
+    QString m_statement;
+};
+
+// ADO's numbers, kept so calls read as the catalogue application's do.
+enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
+enum LockType { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3 };
+enum CursorLocation { adUseServer = 2, adUseClient = 3 };
+enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
+
+// Process-wide statement log, off by default. When on, every statement a
+// connection executes or opens is appended (tests check exact texts).
+namespace StatementLog {
+void enable(bool on);
+bool enabled();
+void clear();
+QStringList entries();
+void append(const QString& statement);
+}
+
+class Backend;   // one open database session (SQLite or ODBC)
+
+class Connection {
+public:
+    Connection();
+    ~Connection();   // closes; a pending transaction is rolled back first
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QString ConnectionString;
+    int CommandTimeout = 30;     // seconds
+    int CursorLocation = adUseServer;
+    int Mode = 0;
+
+    void Open();                 // fails when already open
+    void Close();                // rolls back a pending transaction first; fails when closed
+    int State() const;           // adStateClosed or adStateOpen
+    bool isOpen() const { return State() == adStateOpen; }
+
+    // Runs a statement that returns no rows; the number of rows affected.
+    long long Execute(const QString& sql);
+
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();        // fails when no transaction is pending
+    bool InTransaction() const;
+
+    // True when this connection reaches a SQL Server-style catalogue through
+    // ODBC (false for the SQLite stand-in of an Access file).
+    bool isOdbc() const;
+
+    Backend& backend();          // for Recordset; throws when closed
+
+private:
+    std::unique_ptr<Backend> m_backend;
+    bool m_inTransaction = false;
+};
+
+// One value of the current row.
+class Field {
+public:
+    Field() = default;
+    Field(QString name, QVariant value) : m_name(std::move(name)), m_value(std::move(value)) {}
+
+    bool IsNull() const { return m_value.isNull() || !m_value.isValid(); }
+    const QVariant& Value() const { return m_value; }
+    const QString& Name() const { return m_name; }
+
+    // Conversions; each throws DbError on Null, and on a value out of range
+    // or not a number (like an overflow or a type mismatch).
+    QString toText() const;
+    int16_t toInt16() const;
+    int32_t toInt32() const;
+    Currency toCurrency() const;
+    double toDouble() const;
+
+private:
+    QString m_name;
+    QVariant m_value;
+};
+
+// A recordset reads its rows when it opens (a snapshot).
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    void Open(const QString& sql, Connection& cn,
+              int cursorType = adOpenKeyset, int lockType = adLockOptimistic);   // fails when open
+    void Close();                // fails when already closed
+    int State() const { return m_open ? adStateOpen : adStateClosed; }
+    bool isOpen() const { return m_open; }
+
+    bool EOF_() const;           // at the end (no current row)
+    long long RecordCount() const;
+    void MoveNext();
+    Field Fields(const QString& name) const;      // current row; throws for an unknown name
+    Field Fields(int index) const;
+
+    // Editing through a one-table select: AddNew starts a new row, setField
+    // assigns on the current (or new) row, Update writes it back.
+    void AddNew();
+    void setField(const QString& name, const QVariant& value);
+    void Update();
+
+private:
+    bool m_open = false;
+    Connection* m_cn = nullptr;
+    QString m_sql;
+    QString m_table;             // source table of a one-table select
+    QStringList m_columns;
+    std::vector<std::vector<QVariant>> m_rows;
+    std::vector<QVariant> m_original;   // current row as read, for Update
+    std::vector<QVariant> m_edit;       // values being edited
+    long long m_pos = 0;
+    bool m_adding = false;
+    bool m_editing = false;
+    int columnIndex(const QString& name) const;   // -1 when unknown
+};
+
+}   // namespace db
