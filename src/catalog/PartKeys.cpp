@@ -1,30 +1,76 @@
-// Not built yet: each body fails clearly until its folder fills it in.
+// Search forms of a part number: the SearchKey of new part rows and the
+// cleaned key of any text. They read nothing but their arguments.
 #include "catalog/PartKeys.h"
-#include "app/RunState.h"
-#include "transfer/PartValues.h"
-#include "db/Database.h"
+
+#include "common/Text.h"
+#include "common/mduValue.h"
+
+namespace {
+
+void removeAll(QString& t, QChar ch)
+{
+    qsizetype i = 0;
+    while (i < t.size()) {
+        if (t.at(i) == ch)
+            t.remove(i, 1);
+        else
+            ++i;
+    }
+}
+
+QString withoutSeparators(QString t)
+{
+    removeAll(t, QLatin1Char(' '));
+    removeAll(t, QLatin1Char('/'));
+    removeAll(t, QLatin1Char('-'));
+    return t;
+}
+
+}  // namespace
 
 QString MakePartKey(const QString& ver, const QString& brandCode, const QString& partNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("MakePartKey"));
+    const QString v = Trim(ver);
+    if (v == QLatin1String("P.45 (Bar)") || v == QLatin1String("P.48 (Bar)") ||
+        v == QLatin1String("P.49 (Bar)") || v == QLatin1String("P.64 (Bar)") ||
+        v == QLatin1String("P.65 (Bar)"))
+        return StripSeparators(partNo);
+    if (brandCode == QLatin1String("ISUZU"))
+        return IsuzuPartKey(partNo);
+    if (brandCode == QLatin1String("NISSAN"))
+        return NissanPartKey(partNo);
+    if (brandCode == QLatin1String("UD"))
+        return NissanPartKey(partNo);
+    if (brandCode == QLatin1String("BENZ"))
+        return StripSeparators(partNo);
+    return QString();
 }
 
 QString StripSeparators(const QString& s)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("StripSeparators"));
+    return withoutSeparators(Trim(s));
 }
 
 QString IsuzuPartKey(const QString& partNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("IsuzuPartKey"));
+    const bool dashSecond = partNo.size() >= 2 ? partNo.at(1) == QLatin1Char('-')
+                                               : partNo == QLatin1String("-");
+    if (!dashSecond)
+        return partNo.left(9);
+    const qsizetype dash = partNo.indexOf(QLatin1Char('-'));
+    return partNo.mid(dash + 1).left(9);
 }
 
 QString NissanPartKey(const QString& partNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("NissanPartKey"));
+    if (partNo.size() >= 6 && partNo.at(5) == QLatin1Char('-'))
+        return partNo.left(9);
+    return partNo;
 }
 
 QString CleanKey(const QString& s)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("CleanKey"));
+    if (Trim(s).isEmpty())
+        return QString();
+    return withoutSeparators(Trim(CleanText(s)));
 }

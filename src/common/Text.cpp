@@ -1,15 +1,22 @@
-// Not built yet: each body fails clearly until its folder fills it in.
+// Small text helpers every statement builder uses.
 #include "common/Text.h"
-#include "app/RunState.h"
-#include "transfer/PartValues.h"
-#include "db/Database.h"
 
 QString Trim(const QString& s)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("Trim"));
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' '))
+        --e;
+    if (b == 0 && e == s.size())
+        return s;
+    return s.mid(b, e - b);
 }
 
 QString SqlEsc(const QString& s)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("SqlEsc"));
+    QString out = s;
+    out.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return out;
 }
