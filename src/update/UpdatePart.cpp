@@ -1,45 +1,346 @@
-// Not built yet: each body fails clearly until its folder fills it in.
+// Part-update routines of the plain per-brand layout. Every label's routine
+// runs the same road (UpdatePartPlain); a label only picks its match column,
+// how names are written, whether the discount price is written and the two
+// price columns of Pta<BrandID>.
 #include "update/UpdatePart.h"
+#include "update/UpdateRoad.h"
+
+#include <QStringList>
+
 #include "app/RunState.h"
-#include "transfer/PartValues.h"
+#include "common/Text.h"
+#include "common/mduValue.h"
 #include "db/Database.h"
+#include "transfer/GroupedTransfer.h"
+#include "transfer/PartValues.h"
+
+namespace UpdateLayouts {
+using L = PlainUpdateLayout;
+const L P45Bar{"UpdatePartP45Bar", L::Match::FPartNO, L::Names::SearchTexts, L::DisPrice::Never,
+               "Price1", "Sale1"};
+const L P64Bar{"UpdatePartP64Bar", L::Match::FPartNO, L::Names::SearchTexts, L::DisPrice::Never,
+               "Price", "Sale"};
+const L P48Bar{"UpdatePartP48Bar", L::Match::FPartNO, L::Names::SortKey, L::DisPrice::Always,
+               "Price", "Sale"};
+const L Default{"UpdatePartDefault", L::Match::PartNO, L::Names::SortKey,
+                L::DisPrice::DiscountLabels, "Price", "Sale"};
+}   // namespace UpdateLayouts
+
+bool WritesDiscountPrice(const QString& ver)
+{
+    static const char* const labels[] = {"P.46 (Bar)", "P.47001 (Bar)", "P.61 (Bar)", "P.62 (Bar)",
+                                         "D.47 (Bar)"};
+    const QString v = Trim(ver);
+    for (const char* label : labels)
+        if (v == QLatin1String(label))
+            return true;
+    return false;
+}
+
+namespace {
+
+using Layout = PlainUpdateLayout;
+
+// A text value between single quotes.
+QString quoted(const QString& s)
+{
+    return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\'');
+}
+
+QString partName(const PartValues& v)
+{
+    const QString kind = Trim(v.Kind);
+    return kind.isEmpty() ? Trim(v.PartNO) : kind + QLatin1Char('-') + Trim(v.PartNO);
+}
+
+class PartUpdate {
+public:
+    PartUpdate(RunState& st, const PartValues& v, const Layout& layout)
+        : st(st), v(v), L(layout), brand(QString::number(st.lngBrandID)),
+          pta(QStringLiteral("Pta") + brand)
+    {
+    }
+
+    int16_t run();
+
+private:
+    RunState& st;
+    const PartValues& v;
+    const Layout& L;
+    const QString brand;
+    const QString pta;
+    QString modelList;
+
+    QString matchKey() const
+    {
+        return L.match == Layout::Match::FPartNO ? NormalizePartNO(v.PartNO) : Trim(v.PartNO);
+    }
+
+    QString matchClause() const
+    {
+        const QString column = L.match == Layout::Match::FPartNO ? QStringLiteral("FPartNO")
+                                                                 : QStringLiteral("PartNO");
+        const QString kind = Trim(v.Kind);
+        if (!kind.isEmpty())
+            return QStringLiteral("Where Kind = ") + quoted(kind) + QStringLiteral(" And ") + column +
+                   QStringLiteral(" = ") + quoted(matchKey());
+        return QStringLiteral("Where ") + column + QStringLiteral(" = ") + quoted(matchKey());
+    }
+
+    QString lookup() const { return QStringLiteral("Select UpRec, PartID From ") + pta + u' ' + matchClause(); }
+
+    void exec(const QString& sql)
+    {
+        st.strSQL = sql;
+        st.execCatalog();
+    }
+
+    // Opens strSQL in rsWork3 and tells whether it has a row; rsWork3 is
+    // closed again.
+    bool readBack(const QString& sql)
+    {
+        st.strSQL = sql;
+        st.open(st.rsWork3, *st.cnCatalog);
+        const bool found = !st.rsWork3.EOF_();
+        st.rsWork3.Close();
+        return found;
+    }
+
+    void stage();
+    bool collectHits();
+    void workHit(const PartHit& hit);
+    void writeTexts(const QString& id);
+};
+
+int16_t PartUpdate::run()
+{
+    // A blank number would match every catalogue row without one.
+    if (matchKey().isEmpty())
+        return 0;
+
+    st.strSQL = lookup();
+    st.open(st.rsWork2, *st.cnCatalog);
+    if (st.rsWork2.EOF_()) {
+        st.rsWork2.Close();
+        stage();
+        return 0;
+    }
+    st.rsWork2.Close();
+
+    if (!collectHits())
+        return 0;
+
+    modelList = JoinModels(v.Model);
+    const std::vector<PartHit> hits = st.PartHits;
+    for (const PartHit& hit : hits)
+        workHit(hit);
+    return 0;
+}
+
+void PartUpdate::stage()
+{
+    QStringList texts{v.PartNO, v.Kind};
+    for (int k = 0; k < 5; ++k)
+        texts << v.AltNO[k] << v.AKind[k];
+    texts << v.EName << v.TName;
+    for (const QString& m : v.Model)
+        texts << m;
+    texts << v.Description << v.Import;
+    for (QString& t : texts)
+        t = SqlEsc(t);
+
+    const QString insert = QStringLiteral("Insert Into PriceList Values( ") + brand + QStringLiteral(", '") +
+                           texts.join(QStringLiteral("', '")) + QStringLiteral("', ") + v.Price.toText() +
+                           QStringLiteral(", ") + quoted(v.DisPrice) + QStringLiteral(", ") +
+                           v.Sale.toText() + QStringLiteral(" )");
+
+    const QString kind = Trim(v.Kind);
+    QString check = QStringLiteral("Select PartNO From PriceList Where BrandID = ") + brand;
+    if (!kind.isEmpty())
+        check += QStringLiteral(" And Kind = ") + quoted(kind);
+    check += QStringLiteral(" And PartNO = ") + quoted(Trim(v.PartNO));
+
+    for (int attempt = 1; attempt <= kUpdateAttempts; ++attempt) {
+        exec(insert);
+        if (readBack(check))
+            return;
+    }
+    throw db::DbError(QStringLiteral("%1: part %2 staged in table PriceList does not read back after %3 tries")
+                          .arg(QLatin1String(L.routine), partName(v))
+                          .arg(kUpdateAttempts),
+                      check);
+}
+
+// Counts and collects the matching rows into PartHits; false when there is
+// none to work.
+bool PartUpdate::collectHits()
+{
+    st.strSQL = QStringLiteral("Select Count(PartID) As Rec_Count From ") + pta + u' ' + matchClause();
+    st.open(st.rsWork2, *st.cnCatalog);
+    if (st.rsWork2.EOF_() || st.rsWork2.Fields(QStringLiteral("Rec_Count")).IsNull()) {
+        st.rsWork2.Close();
+        return false;
+    }
+    st.PartHitCount = st.rsWork2.Fields(QStringLiteral("Rec_Count")).toInt32();
+    st.rsWork2.Close();
+    if (st.PartHitCount <= 0)
+        return false;
+
+    // The hits are the rows actually read: a count that disagrees with them
+    // (the catalogue changed in between) never leaves an empty entry behind.
+    st.PartHits.clear();
+    st.PartHits.reserve(size_t(st.PartHitCount));
+    st.strSQL = lookup();
+    st.open(st.rsWork2, *st.cnCatalog);
+    while (!st.rsWork2.EOF_()) {
+        PartHit hit;
+        hit.UpRec = st.rsWork2.Fields(QStringLiteral("UpRec")).toInt16();
+        hit.PartID = st.rsWork2.Fields(QStringLiteral("PartID")).toInt32();
+        st.PartHits.push_back(hit);
+        st.rsWork2.MoveNext();
+    }
+    st.rsWork2.Close();
+    st.PartHitCount = int32_t(st.PartHits.size());
+    return st.PartHitCount > 0;
+}
+
+void PartUpdate::writeTexts(const QString& id)
+{
+    const QString wherePart = QStringLiteral(" Where PartID = ") + id;
+    const QString whereSide = wherePart + QStringLiteral(" And BrandID = ") + brand;
+    const QString whereSpg = QStringLiteral(" Where BrandID = ") + brand + QStringLiteral(" And PartID = ") + id;
+    const QString model = Trim(modelList);
+
+    if (!Trim(v.AltNO[0]).isEmpty())
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set lAtNO = ") + quoted(v.AltNO[0]) + wherePart);
+    if (st.UpdateTexts != 1)
+        return;
+
+    if (!Trim(v.EName).isEmpty()) {
+        if (L.names == Layout::Names::SearchTexts) {
+            const QString find = Trim(Trim(v.EName) + QStringLiteral("  ") + model);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EFind = ") + quoted(find) +
+                 QStringLiteral(", EName = ") + quoted(v.EName) + wherePart);
+        } else {
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EName = ") + quoted(v.EName) + wherePart);
+        }
+        exec(QStringLiteral("Update MovementStock Set EName = ") + quoted(v.EName) + whereSide);
+        exec(QStringLiteral("Update SPG Set EName = ") + quoted(v.EName) + whereSpg);
+    }
+
+    if (!Trim(v.TName).isEmpty()) {
+        if (L.names == Layout::Names::SearchTexts) {
+            const QString find = Trim(Trim(v.TName) + QStringLiteral("  ") + model);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set TFind = ") + quoted(find) +
+                 QStringLiteral(", TName = ") + quoted(v.TName) + wherePart);
+        } else {
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set IndTName = ") + quoted(ThaiSortKey(v.TName)) +
+                 QStringLiteral(", TName = ") + quoted(v.TName) + wherePart);
+        }
+        exec(QStringLiteral("Update MovementStock Set TName = ") + quoted(v.TName) + whereSide);
+        exec(QStringLiteral("Update SPG Set TName = ") + quoted(v.TName) + whereSpg);
+        exec(QStringLiteral("Update Price Set TName = ") + quoted(v.TName) + whereSide);
+        exec(QStringLiteral("Update Sale Set TName = ") + quoted(v.TName) + whereSide);
+    }
+
+    if (!model.isEmpty()) {
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + quoted(modelList) + wherePart);
+        exec(QStringLiteral("Update MovementStock Set Model = ") + quoted(modelList) + whereSide);
+        exec(QStringLiteral("Update SPG Set Model = ") + quoted(modelList) + whereSpg);
+        exec(QStringLiteral("Update Price Set Model = ") + quoted(modelList) + whereSide);
+        exec(QStringLiteral("Update Sale Set Model = ") + quoted(modelList) + whereSide);
+    }
+
+    if (!Trim(v.Description).isEmpty())
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + quoted(v.Description) +
+             wherePart);
+    if (!Trim(v.Import).isEmpty())
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + quoted(v.Import) + wherePart);
+}
+
+void PartUpdate::workHit(const PartHit& hit)
+{
+    const QString id = QString::number(hit.PartID);
+    const QString wherePart = QStringLiteral(" Where PartID = ") + id;
+    const QString priceColumn = QLatin1String(L.priceColumn);
+    const QString saleColumn = QLatin1String(L.saleColumn);
+    const QString price = v.Price.toText();
+    const QString sale = v.Sale.toText();
+
+    QString check = QStringLiteral("Select PartID From ") + pta + wherePart;
+    if (!v.Price.isZero())
+        check += QStringLiteral(" And ") + priceColumn + QStringLiteral(" = ") + price;
+    if (!v.Sale.isZero())
+        check += QStringLiteral(" And ") + saleColumn + QStringLiteral(" = ") + sale;
+
+    for (int attempt = 1; attempt <= kUpdateAttempts; ++attempt) {
+        if (hit.UpRec == 0)
+            writeTexts(id);
+
+        if (!Trim(v.DisPrice).isEmpty()) {
+            const bool write = L.disPrice == Layout::DisPrice::Always ||
+                               (L.disPrice == Layout::DisPrice::DiscountLabels && WritesDiscountPrice(st.strVer));
+            if (write)
+                exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + quoted(v.DisPrice) +
+                     wherePart);
+        }
+
+        if (!v.Price.isZero()) {
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set ") + priceColumn + QStringLiteral(" = ") +
+                 price + wherePart);
+            exec(QStringLiteral("Update Alt") + brand + QStringLiteral(" Set APrice = ") + price +
+                 QStringLiteral(" Where AltID = ") + id);
+            exec(QStringLiteral("Update SPG Set Price = ") + price + QStringLiteral(" Where BrandID = ") + brand +
+                 QStringLiteral(" And PartID = ") + id);
+        }
+        if (!v.Sale.isZero())
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set ") + saleColumn + QStringLiteral(" = ") +
+                 sale + wherePart);
+
+        if (v.Price.isZero() && v.Sale.isZero())
+            return;
+        if (readBack(check))
+            return;
+    }
+    throw db::DbError(QStringLiteral("%1: the prices of part %2 (PartID %3) in table %4 do not read back after %5 tries")
+                          .arg(QLatin1String(L.routine), partName(v), id, pta)
+                          .arg(kUpdateAttempts),
+                      check);
+}
+
+}   // namespace
+
+int16_t UpdatePartPlain(RunState& st, const PartValues& v, const PlainUpdateLayout& layout)
+{
+    return PartUpdate(st, v, layout).run();
+}
 
 int16_t UpdatePartP45Bar(RunState& st, const PartValues& v)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP45Bar"));
+    return UpdatePartPlain(st, v, UpdateLayouts::P45Bar);
 }
 
 int16_t UpdatePartP64Bar(RunState& st, const PartValues& v)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP64Bar"));
+    return UpdatePartPlain(st, v, UpdateLayouts::P64Bar);
 }
 
 int16_t UpdatePartP65Bar(RunState& st, const PartValues& v)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP65Bar"));
+    return UpdatePartPlain(st, v, UpdateLayouts::P64Bar);
 }
 
 int16_t UpdatePartP48Bar(RunState& st, const PartValues& v)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP48Bar"));
+    return UpdatePartPlain(st, v, UpdateLayouts::P48Bar);
 }
 
 int16_t UpdatePartP49Bar(RunState& st, const PartValues& v)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP49Bar"));
+    return UpdatePartPlain(st, v, UpdateLayouts::P48Bar);
 }
 
 int16_t UpdatePartDefault(RunState& st, const PartValues& v)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartDefault"));
-}
-
-int16_t UpdatePartP66Bar(RunState& st, const PartValues& v)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP66Bar"));
-}
-
-int16_t UpdatePartP68Bar(RunState& st, const PartValues& v)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("UpdatePartP68Bar"));
+    return UpdatePartPlain(st, v, UpdateLayouts::Default);
 }
