@@ -1,58 +1,121 @@
-// Not built yet: each body fails clearly until its folder fills it in.
+// The new-part writers of the plain layout: one description per version
+// label, all run by the one drain loop.
 #include "newparts/NewParts.h"
-#include "app/RunState.h"
-#include "transfer/PartValues.h"
-#include "db/Database.h"
 
-void AddNewPartsSql31(RunState& st, int16_t groupNo)
+#include "app/RunState.h"
+#include "newparts/DrainLoop.h"
+
+using namespace newparts;
+
+namespace {
+
+using S = Slot;
+
+// Positions 1 to 11 of the part rows that open with the identifier's zero.
+const Slots kHead = {S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty,
+                     S::EName, S::ThaiKey, S::TName};
+// The common end behind the flags: '', five zeros, BrandID, two zeros,
+// FullPartNO, seven zeros.
+const Slots kTail = Slots{S::Empty} + Zeros(5) + Slots{S::BrandID, S::Zero, S::Zero, S::FullPartNO} + Zeros(7);
+// Description, ModelList, '', Import, '', Price.
+const Slots kTexts = {S::Description, S::ModelList, S::Empty, S::Import, S::Empty, S::Price};
+
+Label earlier(const char* writer, Slots middle)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsSql31"));
+    Label l;
+    l.writer = writer;
+    l.partRow = kHead + kTexts + middle + kTail;
+    return l;
 }
 
+}   // namespace
+
+// "V.31", "V.32", "V.41", "V.51", "V.61", "P.42": 39 values.
 void AddNewPartsV31(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV31"));
+    static const Label l = earlier("AddNewPartsV31", {S::Zero, S::Sale, S::Zero, S::True, S::False});
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "Ver 3.1 SQL": the rows of "V.31" with the flags always 1 and 0.
+void AddNewPartsSql31(RunState& st, int16_t groupNo)
+{
+    static const Label l = earlier("AddNewPartsSql31", {S::Zero, S::Sale, S::Zero, S::One, S::Zero});
+    DrainStagedParts(st, groupNo, l);
+}
+
+// "V.33": a third flag, False: 40 values.
 void AddNewPartsV33(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV33"));
+    static const Label l = earlier("AddNewPartsV33", {S::Zero, S::Sale, S::Zero, S::True, S::False, S::False});
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "V.34": no flags; 1 in the main row only, then whether the sale price
+// differs from the price: 42 values.
 void AddNewPartsV34(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV34"));
+    static const Label l = earlier("AddNewPartsV34", Slots{S::Zero, S::Sale} + Zeros(4) + Slots{S::MainOne, S::SaleDiffers});
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "V.42": three zeros behind the sale price: 41 values.
 void AddNewPartsV42(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV42"));
+    static const Label l = earlier("AddNewPartsV42", Slots{S::Zero, S::Sale} + Zeros(3) + Slots{S::True, S::False});
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "V.43": four zeros behind the sale price: 42 values.
 void AddNewPartsV43(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV43"));
+    static const Label l = earlier("AddNewPartsV43", Slots{S::Zero, S::Sale} + Zeros(4) + Slots{S::True, S::False});
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "V.45": the description behind the model list, one more '': 40 values.
 void AddNewPartsV45(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV45"));
+    static const Label l = [] {
+        Label l;
+        l.writer = "AddNewPartsV45";
+        l.partRow = kHead +
+                    Slots{S::Empty, S::ModelList, S::Description, S::Empty, S::Import, S::Empty, S::Price, S::Zero,
+                          S::Sale, S::Zero, S::True, S::False} +
+                    kTail;
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "V.46 (Bar)": one more '' behind the flags and the date stamp last: 41.
 void AddNewPartsV46Bar(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsV46Bar"));
+    static const Label l = [] {
+        Label l = earlier("AddNewPartsV46Bar", {S::Zero, S::Sale, S::Zero, S::True, S::False, S::Empty});
+        l.partRow = l.partRow + Slots{S::DateStamp};
+        l.takesDateStamp = true;
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "P.43": three zeros behind the price and three behind the sale: 43.
 void AddNewPartsP43(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP43"));
+    static const Label l = earlier("AddNewPartsP43", Zeros(3) + Slots{S::Sale} + Zeros(3) + Slots{S::True, S::False});
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "P.44 (Bar)": one zero behind the price and four behind the sale: 42.
 void AddNewPartsP44Bar(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP44Bar"));
+    static const Label l = earlier("AddNewPartsP44Bar", Slots{S::Zero, S::Sale} + Zeros(4) + Slots{S::True, S::False});
+    DrainStagedParts(st, groupNo, l);
 }
+
+// Not built yet: the later plain-layout writers.
+#include "db/Database.h"
 
 void AddNewPartsP45Bar(RunState& st, int16_t groupNo)
 {
@@ -87,14 +150,4 @@ void AddNewPartsP61Bar(RunState& st, int16_t groupNo)
 void AddNewPartsP64Bar(RunState& st, int16_t groupNo)
 {
     throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP64Bar"));
-}
-
-void AddNewPartsP66Bar(RunState& st, int16_t groupNo)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP66Bar"));
-}
-
-void AddNewPartsP68Bar(RunState& st, int16_t groupNo)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP68Bar"));
 }
