@@ -50,6 +50,12 @@ QStringList entries();
 void append(const QString& statement);
 }
 
+// Test seam: the next n Connection::Open calls fail with a DbError (as a
+// refused password would), before any driver is touched. Tests only.
+namespace testing {
+void failNextOpens(int n);
+}
+
 class Backend;   // one open database session (SQLite or ODBC)
 
 class Connection {
@@ -129,10 +135,16 @@ public:
     void MoveNext();
     Field Fields(const QString& name) const;      // current row; throws for an unknown name
     Field Fields(int index) const;
+    QStringList columnNames() const;              // in select order
 
     // Editing through a one-table select: AddNew starts a new row, setField
     // assigns on the current (or new) row, Update writes it back.
     void AddNew();
+    // Update after AddNew inserts the assigned columns; after setField on a
+    // current row it updates the assigned columns of the one row whose every
+    // column still holds the value read (an error unless exactly one row
+    // changes). Update with nothing pending does nothing; MoveNext and AddNew
+    // save a pending edit first. The statements Update runs are not logged.
     void setField(const QString& name, const QVariant& value);
     void Update();
 
@@ -148,7 +160,9 @@ private:
     long long m_pos = 0;
     bool m_adding = false;
     bool m_editing = false;
+    std::vector<bool> m_assigned;       // columns set since AddNew or the edit began
     int columnIndex(const QString& name) const;   // -1 when unknown
+    void requireOpen() const;
 };
 
 }   // namespace db

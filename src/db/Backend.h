@@ -1,0 +1,47 @@
+// The session behind an open Connection: one per backend (the built-in
+// SQLite engine for Access files, unixODBC for everything else).
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace db {
+
+// The rows of a select, read in full.
+struct ResultSet {
+    QStringList columns;
+    std::vector<std::vector<QVariant>> rows;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual bool isOdbc() const = 0;
+
+    // Runs a statement that returns no rows, with optional bound values
+    // (a null QVariant binds Null); the number of rows affected.
+    virtual long long execute(const QString& sql, const std::vector<QVariant>& params = {}) = 0;
+    // Runs a select and reads every row.
+    virtual ResultSet query(const QString& sql) = 0;
+
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+};
+
+// `maskedCn` is the connection string with the password hidden, used as the
+// statement text of an error while opening.
+std::unique_ptr<Backend> openSqliteBackend(const QString& file, int timeoutSeconds,
+                                           const QString& maskedCn);
+std::unique_ptr<Backend> openOdbcBackend(const QString& connectionString, int timeoutSeconds,
+                                         const QString& maskedCn);
+
+// Connection-string helpers: "key=value;..." with keys matched without
+// regard to case and braces around a value removed.
+QString connectionValue(const QString& cn, const QString& key);
+QString maskPassword(const QString& cn);
+
+}   // namespace db
