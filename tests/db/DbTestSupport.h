@@ -1,0 +1,68 @@
+// Shared set-up of the database-layer tests: a catalogue-like SQLite file and
+// the three ways the application reaches it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include "db/Database.h"
+#include "fixtures/Fixtures.h"
+
+namespace dbtest {
+
+enum class Road { AccessMdb, AccessAccdb, SqlServer };
+
+inline QString roadName(Road r)
+{
+    switch (r) {
+    case Road::AccessMdb: return QStringLiteral("AccessMdb");
+    case Road::AccessAccdb: return QStringLiteral("AccessAccdb");
+    default: return QStringLiteral("SqlServer");
+    }
+}
+
+inline QString connectionStringFor(Road r, const QString& file)
+{
+    switch (r) {
+    case Road::AccessMdb:
+        return fx::accessConnectionString(file);
+    case Road::AccessAccdb:
+        return QStringLiteral("driver={Microsoft Access Driver (*.mdb, *.accdb)};dbq=") + file
+               + QStringLiteral(";UID=admin;PWD=QEV538174");
+    default:
+        return fx::sqlServerConnectionString(file);
+    }
+}
+
+// A file with a few small tables, and a connection on it by the road under test.
+class OnEachRoad : public ::testing::TestWithParam<Road> {
+protected:
+    void SetUp() override
+    {
+        file = dir.file(QStringLiteral("work.db"));
+        fx::SqliteFile f(file);
+        f.exec(QStringLiteral(
+            "CREATE TABLE Parts (PartNO TEXT, TName TEXT, Price REAL, Qty INTEGER);"
+            "INSERT INTO Parts VALUES ('A-1', 'one', 125.5, 1), ('A-2', 'two', 10, 2), ('B-1', 'three', NULL, 3);"
+            "CREATE TABLE LastID (NameID TEXT, LastID INTEGER);"
+            "CREATE TABLE Note (Txt TEXT);"));
+        cn.ConnectionString = connectionStringFor(GetParam(), file);
+    }
+    void TearDown() override
+    {
+        db::StatementLog::enable(false);
+        db::StatementLog::clear();
+    }
+
+    fx::TempDir dir;
+    QString file;
+    db::Connection cn;
+};
+
+inline std::string paramName(const ::testing::TestParamInfo<Road>& info)
+{
+    return roadName(info.param).toStdString();
+}
+
+}   // namespace dbtest
