@@ -111,3 +111,9 @@ struct Bench {
 };
 
 }   // namespace checktest
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}

@@ -3,6 +3,7 @@
 // through the SQL Server form of the catalogue connection.
 #include <gtest/gtest.h>
 
+#include "CheckBench.h"
 #include "app/Run.h"
 #include "app/RunState.h"
 #include "db/Database.h"
@@ -109,9 +110,12 @@ TEST_P(PriceRuns, PartListedTwiceEndsInPriceListAllAndTheGrid)
                {catalogPart(1, "K", "P1", 50, 50), catalogPart(2, "K", "P2", 30, 30)});
     b.op.cells[{5, 3}] = "left from an earlier run";
 
+    db::StatementLog::enable(true);
+    db::StatementLog::clear();
     cmdUpDate_Click(b.st);
+    db::StatementLog::enable(false);
 
-    ASSERT_EQ(b.messages(), QStringList{kDone});
+    ASSERT_EQ(b.messages(), QStringList{kDone}) << db::StatementLog::entries().mid(db::StatementLog::entries().size() - 3).join("\n").toStdString();
     const auto all = b.priceListAll();
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0][0].toString(), "K");
