@@ -125,6 +125,7 @@ void frmQuorrelind::BuildControls()
     m_msgDetail = new QTableWidget(this);
     place(m_msgDetail, "msgDetail", 240, 3600, 14535, 6615);
     m_msgDetail->horizontalHeader()->hide();
+    m_msgDetail->horizontalHeader()->setMinimumSectionSize(0);
     m_msgDetail->verticalHeader()->hide();
     m_msgDetail->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_msgDetail->setSelectionMode(QAbstractItemView::SingleSelection);
