@@ -1,0 +1,88 @@
+// Shared set-up of the transfer tests: a price list and a catalogue in a
+// fresh folder, both connections open as the button opens them, and
+// recording stand-ins for the part-update routine and the new-part writer.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <map>
+#include <vector>
+
+#include "app/CatalogConnection.h"
+#include "app/RunState.h"
+#include "common/mduDate.h"
+#include "db/Database.h"
+#include "fixtures/Fixtures.h"
+#include "fixtures/RecordingOperator.h"
+#include "transfer/PartValues.h"
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace transfertest {
+
+inline QString Moving() { return QStringLiteral("กำลังย้ายข้อมูล  "); }
+inline QString Changing() { return QStringLiteral("กำลังเปลี่ยนราคา  "); }
+inline QString Adding() { return QStringLiteral("กำลังเพิ่มข้อมูลใหม่  "); }
+
+inline int32_t TodayStamp() { return DateKey(ThaiDateText(QDate::currentDate())); }
+
+struct TransferSetup {
+    fx::TempDir dir;
+    RecordingOperator op;
+    RunState st{op};
+    QString catalog = dir.file(QStringLiteral("Velkadine.accdb"));
+    QString priceList = dir.file(QStringLiteral("PriceList_UD.mdb"));
+
+    std::vector<PartValues> calls;     // every part handed to the update stand-in
+    std::vector<int16_t> writerCalls;  // every group number the writer stand-in got
+
+    explicit TransferSetup(const QString& ver = QStringLiteral("V.31"))
+    {
+        fx::CatalogSpec spec;
+        spec.ver = ver;
+        fx::makeCatalog(catalog, spec);
+        op.priceList = priceList;
+        op.dataVelkadine = catalog;
+        st.strVer = ver;
+        st.lngBrandID = spec.brandId;
+        st.strBrandCode = spec.brandCode;
+        st.updatePartOverride = [this](RunState&, const PartValues& v) {
+            calls.push_back(v);
+            return int16_t(0);
+        };
+        st.addNewPartsOverride = [this](RunState&, int16_t n) { writerCalls.push_back(n); };
+    }
+
+    // The price list, then both connections opened the way the button does.
+    void open(const std::map<int, std::vector<fx::PriceRow>>& groups, const std::vector<fx::PriceRow>& all = {},
+              const std::vector<int>* count = nullptr)
+    {
+        fx::makePriceList(priceList, groups, all, count);
+        st.cnPriceList->ConnectionString = fx::accessConnectionString(priceList);
+        st.cnPriceList->Open();
+        OpenCatalog(st);
+    }
+
+    QStringList changingLines() const
+    {
+        QStringList out;
+        for (const QString& l : op.qtyLines)
+            if (l.startsWith(Changing()))
+                out << l;
+        return out;
+    }
+};
+
+// A row with its alternates.
+inline fx::PriceRow rowWithAlts(const QString& kind, const QString& partNo, const std::array<QString, 5>& akind,
+                                const std::array<QString, 5>& altNo, double price = 100, double sale = 0)
+{
+    fx::PriceRow r = fx::row(kind, partNo, QStringLiteral("NAME"), price, sale);
+    r.AKind = akind;
+    r.AltNO = altNo;
+    return r;
+}
+
+}   // namespace transfertest
