@@ -339,3 +339,153 @@ TEST(LabelTables, InsertPartFillsTheRest)
 }
 
 }   // namespace
+
+namespace {
+
+struct PaddedCase {
+    QString ver;
+    QString suffix;
+    int ptaCols, altCols;
+    QString partRow, altRow;
+};
+
+std::vector<PaddedCase> paddedCases()
+{
+    return {
+        {"P.66 (Bar)", "07", 47, 10,
+         QStringLiteral(
+             "Insert Into Pta_07 Values( 1, 0, 0, 0, 0, 7, 0, 0, 0, 0, 501, 0, 11, 12, 1, "
+             "'แท้เบิกห้าง', '', '', 'AB12CD1', 'AB12CD-1', 'B', 'Brakepad', 'Brake pad', 'บ', "
+             "'เบรก', 'เบรก', '', 'UD', '', '', 1250.5, '5%', 1200, '', '', '', 0, 0, 0, 0, 0, '', "
+             "0, 0, 0, 0, 25681206 )"),
+         QStringLiteral(
+             "Insert Into Pta_Alt_07 Values( 501, 0, 7, 'แท้เบิกห้าง', '', 'AB12CD-1', 1250.5, 1200, 0, 0 )")},
+        {"P.68 (Bar)", "007", 62, 11,
+         QStringLiteral(
+             "Insert Into Pta_007 Values( 0, 0, 0, 0, 0, 0, 1, 0, 0, 7, 0, 0, 0, 501, 0, 11, 12, 0, "
+             "'UD', 'แท้', '', 'AB12CD-1', 'AB12CD1', 'AB12CD-1', 'B', 'Brakepad', 'Brake pad', 'บ', "
+             "'เบรก', 'เบรก', 'DESC', '', '', 'CAB', 'JP', 1, 1250.5, '5%', 0, 1200, '', 0, '', '', 0, "
+             "'', 0, '', 0, 0, 0, 0, 0, 0, 0, 0, '', 0, 0, 0, 0, 25681206 )"),
+         QStringLiteral(
+             "Insert Into Pta_Alt_007 Values( 501, 0, 7, 0, 'AB12CD-1', 'AB12CD-1', 'แท้', 1250.5, 1200, 0, 0 )")},
+    };
+}
+
+class PaddedTablesTest : public ::testing::TestWithParam<PaddedCase> {
+protected:
+    fx::TempDir dir;
+    QString file = dir.file(QStringLiteral("cat.db"));
+};
+
+TEST_P(PaddedTablesTest, WritersRowsFillTheNamedColumns)
+{
+    const PaddedCase& c = GetParam();
+    fx::CatalogSpec spec;
+    spec.ver = c.ver;
+    spec.brandId = 7;
+    fx::makeCatalog(file, spec);
+    SqliteFile db(file);
+    const QString pta = "Pta_" + c.suffix, alt = "Pta_Alt_" + c.suffix;
+    EXPECT_EQ(fx::ptaTable(c.ver, 7), pta);
+    EXPECT_EQ(db.columns(pta).size(), c.ptaCols);
+    EXPECT_EQ(db.columns(alt).size(), c.altCols);
+    EXPECT_EQ(db.columns("Pta_AltG_" + c.suffix), (QStringList{"PartID", "AltID"}));
+
+    ASSERT_NO_THROW(db.exec(c.partRow));
+    ASSERT_NO_THROW(db.exec(c.altRow));
+    ASSERT_NO_THROW(db.exec("Insert Into Pta_BarCode Values( 501, 7, 'AB12CD-1' )"));
+    const QVariantMap r = fx::readRow(db, pta, "Where PartID = 501");
+    ASSERT_FALSE(r.isEmpty());
+    EXPECT_EQ(r.value("UpRec").toLongLong(), 0);   // a new part is not protected
+    EXPECT_EQ(r.value("BrandID").toLongLong(), 7);
+    EXPECT_EQ(r.value("ENameID").toLongLong(), 11);
+    EXPECT_EQ(r.value("TNameID").toLongLong(), 12);
+    EXPECT_EQ(r.value("FPartNO").toString(), "AB12CD1");
+    EXPECT_EQ(r.value("ChrEName").toString(), "B");
+    EXPECT_EQ(r.value("FEName").toString(), "Brakepad");
+    EXPECT_EQ(r.value("EName").toString(), "Brake pad");
+    EXPECT_EQ(r.value("ChrTName").toString(), "บ");
+    EXPECT_EQ(r.value("FTName").toString(), "เบรก");
+    EXPECT_EQ(r.value("TName").toString(), "เบรก");
+    EXPECT_DOUBLE_EQ(r.value("Price").toDouble(), 1250.5);
+    EXPECT_EQ(r.value("DisPrice").toString(), "5%");
+    EXPECT_DOUBLE_EQ(r.value("Sale").toDouble(), 1200);
+    EXPECT_EQ(r.value("DateStamp").toLongLong(), 25681206);
+    if (c.ver == QLatin1String("P.68 (Bar)")) {
+        EXPECT_EQ(r.value("Description").toString(), "DESC");
+        EXPECT_EQ(r.value("Model").toString(), "CAB");
+        EXPECT_EQ(r.value("Import").toString(), "JP");
+    }
+    const QVariantMap a = fx::readRow(db, alt, "Where AltID = 501");
+    EXPECT_DOUBLE_EQ(a.value("APrice").toDouble(), 1250.5);
+    EXPECT_DOUBLE_EQ(a.value("ASale").toDouble(), 1200);
+}
+
+// The padded part update, price checks, groups and car-model links.
+TEST_P(PaddedTablesTest, ByNameStatementsRun)
+{
+    const PaddedCase& c = GetParam();
+    const QString s = c.suffix;
+    fx::CatalogSpec spec;
+    spec.ver = c.ver;
+    fx::makeCatalog(file, spec);
+    SqliteFile db(file);
+    fx::createLabelTables(db, c.ver, 9);   // a second brand's tables beside the first
+    db.exec(c.partRow);
+    db.exec(c.altRow);
+    fx::insertPart(db, c.ver, 9, {{"PartID", 502}, {"BrandID", 9}, {"FPartNO", "X1"}});
+    fx::insertRow(db, "Pta_Doc", {{"PartID", 501}});
+    fx::insertRow(db, "DetailSaleRem", {{"PartID", 501}, {"Discount", 0}, {"Price", 10}});
+    const QString pta9 = fx::ptaTable(c.ver, 9), altG9 = fx::altGTable(c.ver, 9);
+
+    EXPECT_EQ(db.rows("Select UpRec, PartID From Pta_" + s + " Where FPartNO = 'AB12CD1'").size(), 1u);
+    const QStringList st = {
+        "Insert Into Pta_AltG_" + s + " Values( 501, 502 )",
+        "Insert Into " + altG9 + " Values( 502, 501 )",
+        "Update Pta_" + s + " Set ENameID = 3, ChrEName = 'F', EName = 'F2' Where PartID = 501",
+        "Update Pta_Doc Set EName = 'F2' Where PartID = 501",
+        "Update Pta_" + s + " Set TNameID = 4, ChrTName = 'ก', TName = 'ก2' Where PartID = 501",
+        "Update Pta_Doc Set TName = 'ก2' Where PartID = 501",
+        "Update Pta_" + s + " Set Model = 'M2' Where PartID = 501",
+        "Update Pta_Doc Set Model = 'M2' Where PartID = 501",
+        "Update Pta_" + s + " Set Description = 'D2' Where PartID = 501",
+        "Update Pta_" + s + " Set Import = 'I2' Where PartID = 501",
+        "Update Pta_" + s + " Set DisPrice = ' 7% ' Where PartID = 501",
+        "Update Pta_" + s + " Set Price = 85.5 Where PartID = 501",
+        "Update Pta_Alt_" + s + " Set APrice = 85.5 Where AltID = 501",
+        "Update Pta_" + s + " Set Sale = 80 Where PartID = 501",
+        "Update Pta_Alt_" + s + " Set ASale = 80 Where AltID = 501",
+        "Delete From DetailSaleRem Where PartID = 501 And Discount = 0 And Price > 0",
+        "Delete From Pta_AltGX",
+        "Insert Into Pta_AltGX(PartID) Select PartID From Pta_AltG_" + s,
+        "Insert Into Pta_ModelID Values( 0, 7, 1, 'UDABC', 'ABC', 'ABC', '', 0 )",
+        "Insert Into Pta_BrandCar Values( 501, 7, 1, 'UD', 'ABC' )",
+        "Insert Into Pta_BrandCar Values( 501, 7, 0, 'UD', '' )",
+        "Insert Into Pta_Model Values( 501, 0 )",
+    };
+    for (const QString& sql : st)
+        EXPECT_NO_THROW(db.exec(sql)) << sql.toStdString();
+
+    EXPECT_EQ(db.rows("Select PartID From Pta_" + s + " Where PartID = 501 And Price = 85.5 And Sale = 80").size(), 1u);
+    EXPECT_EQ(db.rows("Select Price, Sale From Pta_" + s + " Where FPartNO = 'AB12CD1'").size(), 1u);
+    EXPECT_EQ(db.scalar("Select ENameID From Pta_" + s + " Where FEName = 'Brakepad' ").toLongLong(), 3);
+    EXPECT_EQ(db.scalar("Select Count(PartID) Rec_Count From Pta_AltG_" + s + " Where PartID = 501").toLongLong(), 1);
+    // The alternate's brand is read through the own brand's table.
+    db.exec("Insert Into Pta_" + s + " (PartID, BrandID) Values( 502, 9 )");
+    EXPECT_EQ(db.scalar("Select Distinct BrandID From Pta_AltG_" + s + " Inner Join Pta_" + s + " On Pta_AltG_" + s
+                        + ".AltID = Pta_" + s + ".PartID Where Pta_AltG_" + s + ".PartID = 501").toLongLong(), 9);
+    EXPECT_EQ(db.scalar("Select Distinct ModelID From Pta_ModelID Where FBModel = 'UDABC' ").toLongLong(), 1);
+    EXPECT_EQ(db.rows("Select PartID From Pta_BrandCar Where PartID = 501 And BrandID = 7 And ModelID = 1").size(), 1u);
+    EXPECT_EQ(db.count("DetailSaleRem"), 0);
+    EXPECT_EQ(db.count("Pta_AltGX"), 1);
+    EXPECT_EQ(fx::readRow(db, "Pta_Doc").value("Model").toString(), "M2");
+    EXPECT_EQ(fx::readRow(db, pta9).value("PartID").toLongLong(), 502);
+    EXPECT_FALSE(db.columns("Pta_Doc").isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(PaddedLabels, PaddedTablesTest, ::testing::ValuesIn(paddedCases()),
+                         [](const ::testing::TestParamInfo<PaddedCase>& i) {
+                             return i.param.ver.startsWith("P.66") ? std::string("P66") : std::string("P68");
+                         });
+
+}   // namespace
