@@ -9,6 +9,8 @@
 
 #include <QMap>
 
+#include <algorithm>
+
 namespace {
 
 using fx::SqliteFile;
@@ -191,12 +193,15 @@ TEST_P(LabelTablesTest, WritersMainRowFillsTheNamedColumns)
     } else {
         EXPECT_EQ(r.value("IndTName").toString(), "TKEY");
     }
-    if (disPriceLabel(c.ver))
+    if (disPriceLabel(c.ver)) {
         EXPECT_EQ(r.value("DisPrice").toString(), "10%");
-    if (c.ver == QLatin1String("V.46 (Bar)"))
+    }
+    if (c.ver == QLatin1String("V.46 (Bar)")) {
         EXPECT_EQ(r.value("DateStamp").toLongLong(), 25681206);
-    if (c.ver == QLatin1String("V.34"))
+    }
+    if (c.ver == QLatin1String("V.34")) {
         EXPECT_EQ(r.value("SaleDiffers").toLongLong(), 1);
+    }
 }
 
 // The statements of the part update, the price checks, the alternate
@@ -487,5 +492,43 @@ INSTANTIATE_TEST_SUITE_P(PaddedLabels, PaddedTablesTest, ::testing::ValuesIn(pad
                          [](const ::testing::TestParamInfo<PaddedCase>& i) {
                              return i.param.ver.startsWith("P.66") ? std::string("P66") : std::string("P68");
                          });
+
+}   // namespace
+
+#include "db/Database.h"
+
+namespace {
+
+// The writers' rows go through the database layer too: the Access stand-in
+// with the True/False keywords, and the ODBC backend with 1/0.
+TEST(LabelTables, MainRowThroughBothBackends)
+{
+    for (const bool odbc : {false, true}) {
+        fx::TempDir dir;
+        const QString file = dir.file("cat.db");
+        fx::CatalogSpec spec;
+        spec.ver = odbc ? "Ver 3.1 SQL" : "V.31";
+        fx::makeCatalog(file, spec);
+        const auto cases = plainCases();
+        const auto it = std::find_if(cases.begin(), cases.end(),
+                                     [&](const LabelCase& c) { return c.ver == spec.ver; });
+        ASSERT_NE(it, cases.end());
+
+        db::Connection cn;
+        cn.ConnectionString = odbc ? fx::sqlServerConnectionString(file) : fx::accessConnectionString(file);
+        cn.Open();
+        EXPECT_EQ(cn.Execute(render(it->mainRow)), 1);
+        db::Recordset rs;
+        rs.Open("Select UpRec, PartID, Price, Sale, IndTName From Pta7 Where Kind = 'A' And PartNO = '14040-0W000'", cn);
+        ASSERT_FALSE(rs.EOF_()) << odbc;
+        EXPECT_EQ(rs.Fields("UpRec").toInt16(), 0);
+        EXPECT_EQ(rs.Fields("PartID").toInt32(), 101);
+        EXPECT_EQ(rs.Fields("Price").toCurrency().toText(), "1234.5");
+        EXPECT_EQ(rs.Fields("Sale").toCurrency().toText(), "1000.25");
+        EXPECT_EQ(rs.Fields("IndTName").toText(), "TKEY");
+        rs.Close();
+        cn.Close();
+    }
+}
 
 }   // namespace
