@@ -114,40 +114,120 @@ void AddNewPartsP44Bar(RunState& st, int16_t groupNo)
     DrainStagedParts(st, groupNo, l);
 }
 
-// Not built yet: the later plain-layout writers.
-#include "db/Database.h"
+// The later plain-layout versions ------------------------------------------
 
-void AddNewPartsP45Bar(RunState& st, int16_t groupNo)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP45Bar"));
-}
-
+// "P.46 (Bar)", "P.47001 (Bar)", "P.62 (Bar)", "D.47 (Bar)": the "P.44 (Bar)"
+// row with the discount text between the prices and '' behind the sale: 42.
 void AddNewPartsP46Bar(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP46Bar"));
+    static const Label l = [] {
+        Label l = earlier("AddNewPartsP46Bar", Slots{S::DisPrice, S::Sale, S::Empty} + Zeros(3) + Slots{S::True, S::False});
+        l.readsDisPrice = true;
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
 }
 
-void AddNewPartsP48Bar(RunState& st, int16_t groupNo)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP48Bar"));
-}
-
-void AddNewPartsP49Bar(RunState& st, int16_t groupNo)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP49Bar"));
-}
-
-void AddNewPartsP52(RunState& st, int16_t groupNo)
-{
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP52"));
-}
-
+// "P.61 (Bar)": the "P.46 (Bar)" row with the separator-free key and the
+// flags as the digits 1 and 0: 42.
 void AddNewPartsP61Bar(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP61Bar"));
+    static const Label l = [] {
+        Label l = earlier("AddNewPartsP61Bar", Slots{S::DisPrice, S::Sale, S::Empty} + Zeros(3) + Slots{S::One, S::Zero});
+        l.readsDisPrice = true;
+        l.key = KeyBy::NormalizePartNO;
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
 }
 
+// "P.45 (Bar)": found by FPartNO; the number again at 9, prices four apart,
+// no flags: 47.
+void AddNewPartsP45Bar(RunState& st, int16_t groupNo)
+{
+    static const Label l = [] {
+        Label l;
+        l.writer = "AddNewPartsP45Bar";
+        l.lookup = LookupBy::FPartNO;
+        l.partRow = Slots{S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty, S::Number,
+                          S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import,
+                          S::Price, S::Zero, S::Zero, S::Zero, S::Sale} +
+                    Zeros(6) + Empties(4) + Zeros(5) + Slots{S::BrandID, S::Zero, S::Zero, S::FullPartNO} + Zeros(7);
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
+}
+
+// "P.48 (Bar)": found by FPartNO, the number twice, the discount text before
+// the price in the main row and behind it in the alternates' rows: 43.
+void AddNewPartsP48Bar(RunState& st, int16_t groupNo)
+{
+    static const Label l = [] {
+        Label l;
+        l.writer = "AddNewPartsP48Bar";
+        l.lookup = LookupBy::FPartNO;
+        l.key = KeyBy::NormalizePartNO;
+        l.readsDisPrice = true;
+        l.partRow = Slots{S::Zero, S::Id, S::Kind, S::Key, S::Number, S::Number, S::AKind1, S::AltNO1, S::Empty,
+                          S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import,
+                          S::DisPriceMain, S::Price, S::DisPriceAlt, S::Sale, S::Empty, S::Zero, S::Zero, S::Zero,
+                          S::True, S::False} +
+                    kTail;
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
+}
+
+// "P.49 (Bar)": found by FPartNO, 27 values opening with 0 (1 for the
+// alternates 2 to 5), and six-value alternates-table rows with both prices.
+void AddNewPartsP49Bar(RunState& st, int16_t groupNo)
+{
+    static const Label l = [] {
+        Label l;
+        l.writer = "AddNewPartsP49Bar";
+        l.lookup = LookupBy::FPartNO;
+        l.key = KeyBy::NormalizePartNO;
+        l.readsDisPrice = true;
+        l.partRow = Slots{S::AltRank, S::Id, S::Kind, S::Key, S::Number, S::Number, S::AKind1, S::AltNO1, S::Empty,
+                          S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import,
+                          S::Empty, S::Price, S::DisPrice, S::Sale, S::Empty, S::Empty, S::One} +
+                    Zeros(4);
+        l.altRow = {S::Id, S::One, S::Kind, S::Number, S::Price, S::Sale};
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
+}
+
+// "P.52": search texts EFind and TFind in place of the Thai key: 38.
+void AddNewPartsP52(RunState& st, int16_t groupNo)
+{
+    static const Label l = [] {
+        Label l;
+        l.writer = "AddNewPartsP52";
+        l.names = NamesBy::Finds;
+        l.partRow = Slots{S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty, S::EFind,
+                          S::EName, S::TFind, S::TName, S::Description, S::ModelList, S::Empty, S::Import, S::Price,
+                          S::Zero, S::Sale, S::Zero, S::Zero, S::Empty} +
+                    Zeros(4) + Slots{S::Empty, S::Zero, S::BrandID, S::Zero, S::Zero, S::FullPartNO} + Zeros(6);
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
+}
+
+// "P.64 (Bar)", "P.65 (Bar)": found by FPartNO, search texts, two zeros
+// first, no Thai key and no full number: 36.
 void AddNewPartsP64Bar(RunState& st, int16_t groupNo)
 {
-    throw db::DbError(QStringLiteral("not built yet"), QStringLiteral("AddNewPartsP64Bar"));
+    static const Label l = [] {
+        Label l;
+        l.writer = "AddNewPartsP64Bar";
+        l.lookup = LookupBy::FPartNO;
+        l.names = NamesBy::Finds;
+        l.partRow = Slots{S::Zero, S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty,
+                          S::Empty, S::EFind, S::EName, S::TFind, S::TName, S::Description, S::ModelList, S::Empty,
+                          S::Import, S::Price, S::Zero, S::Sale, S::Zero, S::Zero, S::Empty} +
+                    Zeros(5) + Empties(2) + Zeros(3) + Empties(2);
+        return l;
+    }();
+    DrainStagedParts(st, groupNo, l);
 }
