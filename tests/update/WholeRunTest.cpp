@@ -70,12 +70,28 @@ struct WholeRun {
     RunState st{op};
 };
 
-class WholeRunTest : public ::testing::TestWithParam<const char*> {};
+struct RunCase {
+    const char* name;
+    const char* ver;
+    bool sqlServer;   // the catalogue reached through ODBC as "SQL Server"
+};
+
+class WholeRunTest : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(WholeRunTest, CatalogueTakesTheListsPricesAndTexts)
 {
-    WholeRun run{QLatin1String(GetParam())};
+    WholeRun run{QLatin1String(GetParam().ver)};
+    if (GetParam().sqlServer) {
+        fx::useTestOdbc();
+        run.op.access = false;
+        run.op.server = "localhost";
+        run.op.uid = "sa";
+        run.op.pwd = "x";
+        run.op.dbq = run.catalog;
+    }
     cmdUpDate_Click(run.st);
+    EXPECT_EQ(run.st.cnCatalog->ConnectionString.contains("SQL Server"), GetParam().sqlServer)
+        << run.st.cnCatalog->ConnectionString.toStdString();
 
     ASSERT_FALSE(run.op.messages.empty());
     EXPECT_EQ(run.op.messages.back().text, QStringLiteral("เสร็จแล้วจ้า")) << run.op.messages.back().text.toStdString();
@@ -107,9 +123,10 @@ TEST_P(WholeRunTest, CatalogueTakesTheListsPricesAndTexts)
     EXPECT_EQ(db.count("PriceList", "BrandID = 7"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, WholeRunTest, ::testing::Values("V.31", "P.48 (Bar)"),
-                         [](const ::testing::TestParamInfo<const char*>& i) {
-                             return std::string(i.param[0] == 'V' ? "V31" : "P48Bar");
-                         });
+INSTANTIATE_TEST_SUITE_P(Labels, WholeRunTest,
+                         ::testing::Values(RunCase{"V31", "V.31", false}, RunCase{"P48Bar", "P.48 (Bar)", false},
+                                           RunCase{"V31Odbc", "V.31", true},
+                                           RunCase{"P48BarOdbc", "P.48 (Bar)", true}),
+                         [](const ::testing::TestParamInfo<RunCase>& i) { return std::string(i.param.name); });
 
 }   // namespace
