@@ -127,6 +127,8 @@ void frmQuorrelind::BuildControls()
     m_msgDetail->horizontalHeader()->hide();
     m_msgDetail->horizontalHeader()->setMinimumSectionSize(0);
     m_msgDetail->verticalHeader()->hide();
+    m_msgDetail->verticalHeader()->setMinimumSectionSize(0);
+    m_msgDetail->verticalHeader()->setDefaultSectionSize(px(300));
     m_msgDetail->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_msgDetail->setSelectionMode(QAbstractItemView::SingleSelection);
     m_msgDetail->setWordWrap(false);

@@ -224,6 +224,13 @@ TEST(Run, CatalogWithoutStagingTableEndsAtTheDropWithMessageH)
     cmdUpDate_Click(s.st);
     ExpectOneMessage(s.op, MsgE(), 32);
     EXPECT_FALSE(s.anythingOpen());
+
+    // And once the label is right again, a whole run.
+    s.setVer(QStringLiteral("V.31"));
+    s.op.messages.clear();
+    cmdUpDate_Click(s.st);
+    ExpectOneMessage(s.op, MsgG(), 0);
+    EXPECT_FALSE(s.anythingOpen());
 }
 
 TEST(Run, UnreadablePriceListGivesMessageH)
