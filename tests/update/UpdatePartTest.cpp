@@ -183,6 +183,21 @@ TEST_P(FamilyTest, EmptyKindWorksRowsOfEveryKindEachReadBack)
     EXPECT_EQ(cat->part(12)["EName"].toString(), "old");
 }
 
+TEST_P(FamilyTest, HitsHoldOnlyTheRowsOfTheLastFoundPart)
+{
+    const Family& f = GetParam();
+    cat->addPart(catalogueRow(13, "B", 0));
+    PartValues v = samplePart(listNumber(f));
+    v.Kind.clear();
+    call(v);
+    ASSERT_EQ(cat->st.PartHits.size(), 2u);
+    call(samplePart(listNumber(f)));
+    ASSERT_EQ(cat->st.PartHits.size(), 1u);
+    EXPECT_EQ(cat->st.PartHitCount, 1);
+    EXPECT_EQ(cat->st.PartHits[0].PartID, 11);
+    EXPECT_EQ(cat->st.PartHits[0].UpRec, 0);
+}
+
 TEST_P(FamilyTest, KindSelectsAmongRowsOfOneNumber)
 {
     const Family& f = GetParam();
