@@ -141,6 +141,7 @@ Connection::Connection() = default;
 
 Connection::~Connection()
 {
+    closeRecordsets();
     if (m_backend) {
         try {
             if (m_inTransaction)
@@ -178,10 +179,21 @@ void Connection::Close()
     if (!m_backend)
         throw DbError(QStringLiteral("The operation is not allowed when the object is closed."),
                       maskPassword(ConnectionString));
+    closeRecordsets();
     std::unique_ptr<Backend> b = std::move(m_backend);
     if (m_inTransaction) {
         m_inTransaction = false;
         b->rollback();   // the backend closes in any case when b goes
+    }
+}
+
+void Connection::closeRecordsets()
+{
+    const std::vector<Recordset*> open = std::move(m_recordsets);
+    m_recordsets.clear();
+    for (Recordset* rs : open) {
+        rs->m_cn = nullptr;   // already unregistered
+        rs->Close();
     }
 }
 
@@ -422,6 +434,7 @@ void Recordset::Open(const QString& sql, Connection& cn, int cursorType, int loc
     StatementLog::append(sql);
     ResultSet rs = cn.backend().query(sql);
     m_cn = &cn;
+    cn.m_recordsets.push_back(this);
     m_sql = sql;
     m_table = sourceTable(sql);
     m_columns = rs.columns;
@@ -440,6 +453,8 @@ void Recordset::Close()
     if (!m_open)
         throw DbError(QStringLiteral("The operation is not allowed when the object is closed."), m_sql);
     m_open = false;
+    if (m_cn)
+        std::erase(m_cn->m_recordsets, this);
     m_cn = nullptr;
     m_rows.clear();
     m_columns.clear();
@@ -448,6 +463,12 @@ void Recordset::Close()
     m_original.clear();
     m_adding = m_editing = false;
     m_pos = 0;
+}
+
+Recordset::~Recordset()
+{
+    if (m_open && m_cn)
+        std::erase(m_cn->m_recordsets, this);
 }
 
 void Recordset::requireOpen() const

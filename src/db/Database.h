@@ -71,7 +71,8 @@ public:
     int Mode = 0;
 
     void Open();                 // fails when already open
-    void Close();                // rolls back a pending transaction first; fails when closed
+    void Close();                // rolls back a pending transaction first, closes the
+                                 // recordsets open on it; fails when closed
     int State() const;           // adStateClosed or adStateOpen
     bool isOpen() const { return State() == adStateOpen; }
 
@@ -92,6 +93,10 @@ public:
 private:
     std::unique_ptr<Backend> m_backend;
     bool m_inTransaction = false;
+    // Recordsets open on this connection: closing the connection closes them.
+    std::vector<class Recordset*> m_recordsets;
+    void closeRecordsets();
+    friend class Recordset;
 };
 
 // One value of the current row.
@@ -117,10 +122,12 @@ private:
     QVariant m_value;
 };
 
-// A recordset reads its rows when it opens (a snapshot).
+// A recordset reads its rows when it opens (a snapshot). Closing its
+// connection closes it (as the connection closes its recordsets).
 class Recordset {
 public:
     Recordset() = default;
+    ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -163,6 +170,7 @@ private:
     std::vector<bool> m_assigned;       // columns set since AddNew or the edit began
     int columnIndex(const QString& name) const;   // -1 when unknown
     void requireOpen() const;
+    friend class Connection;
 };
 
 }   // namespace db

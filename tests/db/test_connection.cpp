@@ -248,6 +248,34 @@ TEST_P(OnEachRoad, OpenAndCloseStatesAreChecked)
     EXPECT_TRUE(cn.isOpen());
 }
 
+TEST_P(OnEachRoad, ClosingTheConnectionClosesItsRecordsets)
+{
+    cn.Open();
+    db::Recordset a, b;
+    a.Open(QStringLiteral("Select PartNO From Parts"), cn);
+    b.Open(QStringLiteral("Select TName From Parts"), cn);
+    b.Close();
+    cn.Close();
+    EXPECT_EQ(a.State(), db::adStateClosed);
+    EXPECT_THROW(a.Close(), db::DbError);
+    cn.Open();
+    a.Open(QStringLiteral("Select PartNO From Parts"), cn);   // open again without an error
+    EXPECT_EQ(a.RecordCount(), 3);
+    {
+        db::Connection other;
+        other.ConnectionString = cn.ConnectionString;
+        other.Open();
+        b.Open(QStringLiteral("Select TName From Parts"), other);
+    }   // the connection goes away: its recordset closes with it
+    EXPECT_FALSE(b.isOpen());
+    {
+        db::Recordset gone;   // a recordset that goes first leaves the connection sound
+        gone.Open(QStringLiteral("Select TName From Parts"), cn);
+    }
+    cn.Close();
+    EXPECT_FALSE(a.isOpen());
+}
+
 TEST_P(OnEachRoad, SyntaxErrorCarriesDriverTextAndStatement)
 {
     cn.Open();
