@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fixtures/Fixtures.h"
+#include "db/Database.h"
 #include "fixtures/LabelTables.h"
 
 #include <QMap>
@@ -494,8 +495,6 @@ INSTANTIATE_TEST_SUITE_P(PaddedLabels, PaddedTablesTest, ::testing::ValuesIn(pad
                          });
 
 }   // namespace
-
-#include "db/Database.h"
 
 namespace {
 
