@@ -193,6 +193,8 @@ QStringList insertsInto(const QString& table)
     return out;
 }
 
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.ver; }
+
 class EachLabel : public ::testing::TestWithParam<LabelCase> {
 protected:
     void SetUp() override
@@ -373,4 +375,4 @@ TEST_P(EachLabel, QuoteInANameIsWrittenAsItStands)
     EXPECT_EQ(b.staged(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Earlier, EachLabel, ::testing::ValuesIn(kCases), labelName);
+INSTANTIATE_TEST_SUITE_P(Plain, EachLabel, ::testing::ValuesIn(kCases), labelName);
