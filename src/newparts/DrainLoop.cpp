@@ -253,24 +253,30 @@ void DrainStagedParts(RunState& st, int16_t groupNo, const Label& label)
         st.ui.yield();
         ++done;
         st.ui.setTxtQTY(NewPartsProgress(st.strBrandCode, groupNo, total, done));
-        st.ui.setTxtPartNO(partLine(p));
+        st.ui.setTxtPartNO(label.partLine ? label.partLine(p) : partLine(p));
 
         // 4. One transaction per staged row.
         st.cnCatalog->BeginTrans();
 
         // 5. The part itself.
         int32_t partId = 0;
-        st.strSQL = LookupStatement(st, label, p.Kind, p.PartNO, false);
+        st.strSQL = label.lookupFor ? label.lookupFor(st, p, 0) : LookupStatement(st, label, p.Kind, p.PartNO, false);
         if (!lookUp(st, partId))
             partId = addNew(st, label, p, RowFor{0, 0, p.Kind, p.PartNO, {}, {}});
 
         // 6. Its alternates.
         std::array<int32_t, 5> altId{};
         for (int k = 0; k < 5; ++k) {
-            const QString no = Trim(p.AltNO[k]);
-            if (no.isEmpty() || no == Trim(p.PartNO))
-                continue;
-            st.strSQL = LookupStatement(st, label, p.AKind[k], p.AltNO[k], true);
+            if (label.takesAlternate) {
+                if (!label.takesAlternate(p, k + 1))
+                    continue;
+            } else {
+                const QString no = Trim(p.AltNO[k]);
+                if (no.isEmpty() || no == Trim(p.PartNO))
+                    continue;
+            }
+            st.strSQL = label.lookupFor ? label.lookupFor(st, p, k + 1)
+                                        : LookupStatement(st, label, p.AKind[k], p.AltNO[k], true);
             if (!lookUp(st, altId[k]))
                 altId[k] = addNew(st, label, p, RowFor{k + 1, 0, p.AKind[k], p.AltNO[k], {}, {}});
         }
@@ -281,6 +287,9 @@ void DrainStagedParts(RunState& st, int16_t groupNo, const Label& label)
             anyAlt = anyAlt || a != 0;
         if (anyAlt) {
             LinkAltGroup(st, partId, altId[0], altId[1], altId[2], altId[3], altId[4]);
+        } else if (label.loneGroupRow) {
+            st.strSQL = label.loneGroupRow(st, partId);
+            st.execCatalog();
         } else {
             st.strSQL = QStringLiteral("Insert Into ") + groupTableOf(st, label) + QStringLiteral(" Values( 0, ") +
                         QString::number(partId) + QStringLiteral(", 0 )");

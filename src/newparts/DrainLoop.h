@@ -121,6 +121,17 @@ struct Label {
     std::function<void(RunState&, const StagedPart&, const RowFor&)> writeNew;
     // After the group link of step 7, before the staged row is deleted.
     std::function<void(RunState&, const StagedPart&, int32_t partId)> afterGroup;
+    // Replaces the txtPartNO line of a staged row (step 3).
+    std::function<QString(const StagedPart&)> partLine;
+    // Replaces the lookup of the part (k = 0) or of its alternate k (1..5)
+    // (steps 5 and 6); default LookupStatement.
+    std::function<QString(const RunState&, const StagedPart&, int k)> lookupFor;
+    // Whether alternate k (1..5) is taken (step 6); default: a number that is
+    // not blank and not the part's own.
+    std::function<bool(const StagedPart&, int k)> takesAlternate;
+    // Replaces the lone group row of step 7; default
+    // "Insert Into <group table> Values( 0, <PartID>, 0 )".
+    std::function<QString(const RunState&, int32_t partId)> loneGroupRow;
 };
 
 // Runs the drain for the label; groupNo only shows in the status line.
