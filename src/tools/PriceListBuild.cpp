@@ -1,0 +1,402 @@
+// The price-list build: emptying, import-table clean-up, row conversion,
+// duplicate removal and grouping.
+#include "tools/PriceListBuild.h"
+
+#include "app/RunState.h"
+#include "common/Progress.h"
+#include "common/Text.h"
+#include "common/mduValue.h"
+#include "common/mduValueTools.h"
+#include "tools/PartNoForms.h"
+#include "transfer/GroupedTransfer.h"
+
+namespace {
+
+QString quoted(const QString& s)
+{
+    return QStringLiteral("'") + SqlEsc(s) + QStringLiteral("'");
+}
+
+QString num(int64_t v)
+{
+    return QString::number(v);
+}
+
+void exec(RunState& st)
+{
+    st.cnPriceList->Execute(st.strSQL);
+}
+
+// The select of a checked write found no row after the last allowed write.
+[[noreturn]] void notWritten(const RunState& st, const QString& kind, const QString& partNo,
+                             const QString& table)
+{
+    const QString row = Trim(kind).isEmpty() ? partNo : kind + QStringLiteral("-") + partNo;
+    throw db::DbError(QStringLiteral("Row %1 not found in %2 after %3 writes")
+                          .arg(row, table)
+                          .arg(kMaxCheckedWrites),
+                      st.strSQL);
+}
+
+// True when strSQL, opened into rsWork3, finds a row; rsWork3 is closed.
+bool found(RunState& st)
+{
+    st.open(st.rsWork3, *st.cnPriceList);
+    const bool any = !st.rsWork3.EOF_();
+    st.rsWork3.Close();
+    return any;
+}
+
+// The columns of a group row, in PriceGroupRow order.
+const QString kGroupRowColumns = QStringLiteral(
+    "Kind, PartNO, PartNew, FPartNew, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, "
+    "AKind_4, AltNO_4, AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, "
+    "Model_5, Model_6, Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, "
+    "Import, Price, DisPrice, Sale");
+
+const QString kImportRowColumns = QStringLiteral(
+    "Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, AltNO_4, "
+    "AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, Model_5, Model_6, "
+    "Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, Import, Price, "
+    "DisPrice, Sale");
+
+QString col(const char* base, int k)
+{
+    return QString::fromLatin1(base) + QString::number(k);
+}
+
+void emptyListedGroups(RunState& st)
+{
+    if (!ReadTableList(st, QStringLiteral("PriceList_Count"), st.GroupNos, st.GroupNoCount))
+        return;
+    const int32_t count = st.GroupNoCount;
+    for (int32_t i = 0; i < count; ++i) {
+        st.strSQL = QStringLiteral("Delete From PriceList_") + num(st.GroupNos[size_t(i)]);
+        exec(st);
+    }
+}
+
+}  // namespace
+
+int16_t GroupOfRow(int32_t i)
+{
+    return i < 500000 ? int16_t(1 + i / 10000) : int16_t(51);
+}
+
+QString GroupRowValues(const ListRow& r)
+{
+    QStringList v{quoted(r.Kind), quoted(r.PartNO), quoted(r.PartNew), quoted(r.FPartNew)};
+    for (int k = 0; k < 5; ++k)
+        v << quoted(r.AKind[size_t(k)]) << quoted(r.AltNO[size_t(k)]);
+    v << quoted(r.EName) << quoted(r.TName);
+    for (const QString& m : r.Model)
+        v << quoted(m);
+    v << quoted(r.Description) << quoted(r.Import) << r.Price.toText() << quoted(r.DisPrice)
+      << r.Sale.toText();
+    return QStringLiteral("Values( ") + v.join(QStringLiteral(", ")) + QStringLiteral(" )");
+}
+
+QString RowLine(const QString& kind, const QString& partNo, const QString& tName,
+                const QString& modelList)
+{
+    const QString tail = partNo + QStringLiteral("  ") + tName + QStringLiteral("  ") + modelList;
+    return Trim(kind).isEmpty() ? tail : kind + QStringLiteral("-") + tail;
+}
+
+QStringList ImportCleanUpStatements(int16_t n)
+{
+    const QString t = QStringLiteral("Update PriceNew_") + num(n) + QStringLiteral(" Set ");
+    auto nullToEmpty = [&](const QString& c) {
+        return t + c + QStringLiteral(" = '' Where ") + c + QStringLiteral(" Is Null");
+    };
+    auto kindFix = [&](const QString& c, const char* to, const char* from) {
+        return t + c + QStringLiteral(" = '") + QLatin1String(to) + QStringLiteral("' Where ") + c +
+               QStringLiteral(" = '") + QLatin1String(from) + QStringLiteral("' ");
+    };
+    auto modelFix = [&](int k, const char* from) {
+        const QString c = col("Model_", k);
+        return t + c + QStringLiteral(" = '' Where ") + c + QStringLiteral(" = '") +
+               QLatin1String(from) + QStringLiteral("'");
+    };
+
+    QStringList s;
+    s << nullToEmpty(QStringLiteral("Kind")) << kindFix(QStringLiteral("Kind"), "0", "0.00")
+      << kindFix(QStringLiteral("Kind"), "1", "1.00") << nullToEmpty(QStringLiteral("PartNO"));
+    for (int k = 1; k <= 5; ++k) {
+        const QString ak = col("AKind_", k);
+        s << nullToEmpty(ak) << kindFix(ak, "0", "0.00") << kindFix(ak, "1", "1.00")
+          << nullToEmpty(col("AltNO_", k));
+    }
+    s << nullToEmpty(QStringLiteral("EName")) << nullToEmpty(QStringLiteral("TName"));
+    for (int k = 1; k <= 12; ++k)
+        s << nullToEmpty(col("Model_", k));
+    s << nullToEmpty(QStringLiteral("Description")) << nullToEmpty(QStringLiteral("Import"))
+      << t + QStringLiteral("Price = 0 Where Price Is Null") << nullToEmpty(QStringLiteral("DisPrice"))
+      << t + QStringLiteral("Sale = 0 Where Sale Is Null")
+      << QStringLiteral("Delete From PriceNew_") + num(n) + QStringLiteral(" Where PartNO = ''");
+    for (int k = 1; k <= 12; ++k)
+        s << modelFix(k, "-");
+    for (int k = 1; k <= 12; ++k)
+        s << modelFix(k, "xxxx");
+    return s;
+}
+
+void ClearPriceListGroups(RunState& st)
+{
+    emptyListedGroups(st);
+}
+
+void BuildPriceList(RunState& st, ToolArrays& arr)
+{
+    st.ui.setTxtQTY(QStringLiteral("กำลังหา PartNO ซ้ำ"));
+    st.ui.yield();
+
+    st.strSQL = QStringLiteral("Delete From PriceList");
+    exec(st);
+    emptyListedGroups(st);
+
+    if (ReadTableList(st, QStringLiteral("PriceNew_Count"), arr.NewGroupNos, arr.NewGroupNoCount)) {
+        const int32_t count = arr.NewGroupNoCount;
+        for (int32_t idx = 0; idx < count; ++idx) {
+            const int16_t n = arr.NewGroupNos[size_t(idx)];
+            for (const QString& s : ImportCleanUpStatements(n)) {
+                st.strSQL = s;
+                exec(st);
+            }
+            ConvertImportTable(st, n);
+        }
+    }
+
+    RemoveCheaperDuplicates(st, arr);
+    MoveRowsIntoGroups(st, arr);
+}
+
+void ConvertImportTable(RunState& st, int16_t n)
+{
+    st.strSQL = QStringLiteral("Select ") + kImportRowColumns + QStringLiteral(" From PriceNew_") + num(n);
+    st.open(st.rsWork1, *st.cnPriceList);
+    int64_t done = 0;
+    const int64_t total = st.rsWork1.RecordCount();
+
+    while (!st.rsWork1.EOF_()) {
+        const db::Recordset& rs = st.rsWork1;
+        auto C = [&](const QString& name) { return CleanTextField(rs.Fields(name).Value()); };
+        auto text = [&](const QString& name) { return rs.Fields(name).toText(); };
+
+        ListRow r;
+        r.Kind = C(QStringLiteral("Kind"));
+        const QString& brand = st.strBrandCode;
+        if (brand == QLatin1String("BENZ")) {
+            r.PartNO = C(QStringLiteral("PartNO"));
+            r.PartNew = StripToDigits(r.PartNO);
+            for (int k = 0; k < 5; ++k)
+                r.AltNO[size_t(k)] = C(col("AltNO_", k + 1));
+        } else if (brand == QLatin1String("FORD")) {
+            r.PartNO = NormalizePartNO(text(QStringLiteral("PartNO")));
+            r.PartNew = Trim(r.PartNO);
+            for (int k = 0; k < 5; ++k)
+                r.AltNO[size_t(k)] = NormalizePartNO(text(col("AltNO_", k + 1)));
+        } else if (brand == QLatin1String("NISSAN") || brand == QLatin1String("TOYOTA") ||
+                   brand == QLatin1String("UD")) {
+            r.PartNO = FormatPartNo(C(QStringLiteral("PartNO")));
+            r.PartNew = Trim(r.PartNO);
+            for (int k = 0; k < 5; ++k)
+                r.AltNO[size_t(k)] = FormatPartNo(C(col("AltNO_", k + 1)));
+        } else if (brand == QLatin1String("UD_VOLVO")) {
+            r.PartNO = FormatPartNoV(C(QStringLiteral("PartNO")));
+            r.PartNew = Trim(r.PartNO);
+            for (int k = 0; k < 5; ++k)
+                r.AltNO[size_t(k)] = FormatPartNoV(C(col("AltNO_", k + 1)));
+        } else {
+            r.PartNO = C(QStringLiteral("PartNO"));
+            r.PartNew = Trim(r.PartNO);
+            for (int k = 0; k < 5; ++k)
+                r.AltNO[size_t(k)] = C(col("AltNO_", k + 1));
+        }
+        r.FPartNew = NormalizePartNO(r.PartNew);
+
+        for (int k = 0; k < 5; ++k)
+            r.AKind[size_t(k)] = C(col("AKind_", k + 1));
+        r.EName = C(QStringLiteral("EName"));
+        r.TName = C(QStringLiteral("TName"));
+        for (int k = 0; k < 12; ++k)
+            r.Model[size_t(k)] = C(col("Model_", k + 1));
+        r.Description = C(QStringLiteral("Description"));
+        r.Import = C(QStringLiteral("Import"));
+        r.DisPrice = C(QStringLiteral("DisPrice"));
+        r.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
+        r.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
+        if (r.Sale.isZero())
+            r.Sale = r.Price;
+
+        r.EName = r.EName.left(40);
+        r.TName = r.TName.left(60);
+        for (QString& m : r.Model)
+            m = m.left(30);
+        r.Description = r.Description.left(60);
+        r.Import = r.Import.left(20);
+        r.ModelList = JoinModels(r.Model);
+
+        ++done;
+        st.ui.setTxtQTY(ProgressText(QStringLiteral("กำลังสร้าง FPartNew  "), st.strBrandCode,
+                                     num(n), total, done));
+        st.ui.setTxtPartNO(RowLine(r.Kind, r.PartNO, r.TName, r.ModelList));
+        st.ui.yield();
+
+        if (!Trim(r.FPartNew).isEmpty()) {
+            const QString insert = QStringLiteral("Insert Into PriceList ") + GroupRowValues(r);
+            const QString where = Trim(r.Kind).isEmpty()
+                ? QStringLiteral("Where PartNO = ") + quoted(Trim(r.PartNO))
+                : QStringLiteral("Where Kind = ") + quoted(Trim(r.Kind)) +
+                      QStringLiteral(" And PartNO = ") + quoted(Trim(r.PartNO));
+            for (int writes = 1;; ++writes) {
+                st.strSQL = insert;
+                exec(st);
+                st.strSQL = QStringLiteral("Select PartNO From PriceList ") + where;
+                if (found(st))
+                    break;
+                if (writes >= kMaxCheckedWrites)
+                    notWritten(st, r.Kind, r.PartNO, QStringLiteral("PriceList"));
+            }
+        }
+        st.rsWork1.MoveNext();
+    }
+    st.rsWork1.Close();
+}
+
+void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr)
+{
+    st.strSQL = QStringLiteral("Select Distinct Kind, FPartNew From PriceList Order By FPartNew");
+    st.open(st.rsWork1, *st.cnPriceList);
+    if (st.rsWork1.EOF_()) {
+        st.rsWork1.Close();
+        return;
+    }
+    arr.DistinctKeyCount = int32_t(st.rsWork1.RecordCount());
+    const int64_t total = arr.DistinctKeyCount;
+    arr.DistinctKeys.assign(size_t(arr.DistinctKeyCount) + 1, DistinctKey{});
+    for (size_t i = 0; !st.rsWork1.EOF_(); ++i) {
+        if (i < size_t(arr.DistinctKeyCount)) {
+            arr.DistinctKeys[i].Kind = st.rsWork1.Fields(QStringLiteral("Kind")).toText();
+            arr.DistinctKeys[i].FPartNew = st.rsWork1.Fields(QStringLiteral("FPartNew")).toText();
+        }
+        st.rsWork1.MoveNext();
+    }
+    st.rsWork1.Close();
+
+    int64_t done = 0;
+    const int32_t count = arr.DistinctKeyCount;
+    for (int32_t j = 0; j < count; ++j) {
+        const QString K = arr.DistinctKeys[size_t(j)].Kind;
+        const QString F = arr.DistinctKeys[size_t(j)].FPartNew;
+        ++done;
+        st.ui.setTxtQTY(QStringLiteral("กำลังหา PartNO ซ้ำ  ") + st.strBrandCode + QStringLiteral("  (") +
+                        num(total - done) + QStringLiteral(")  ") + num(ProgressPercent(done, total)) +
+                        QStringLiteral(" %"));
+        st.ui.setTxtPartNO(Trim(K).isEmpty() ? F : K + QStringLiteral("-") + F);
+        st.ui.yield();
+
+        st.strSQL = Trim(K).isEmpty()
+            ? QStringLiteral("Select Kind, FPartNew, Price From PriceList Where FPartNew = ") + quoted(F) +
+                  QStringLiteral(" Order By Price Desc")
+            : QStringLiteral("Select Kind, FPartNew, Price From PriceList Where Kind = ") + quoted(K) +
+                  QStringLiteral(" And FPartNew = ") + quoted(F) + QStringLiteral(" Order By Price Desc");
+        st.open(st.rsWork3, *st.cnPriceList);
+        if (st.rsWork3.EOF_() || st.rsWork3.RecordCount() <= 1) {
+            st.rsWork3.Close();
+            continue;
+        }
+        const Currency highest = st.rsWork3.Fields(QStringLiteral("Price")).toCurrency();
+        st.rsWork3.MoveNext();
+        arr.PriceRowCount = int32_t(st.rsWork3.RecordCount() - 1);
+        arr.PriceRows.assign(size_t(arr.PriceRowCount) + 1, PriceKeyRow{});
+        for (size_t k = 0; !st.rsWork3.EOF_(); ++k) {
+            if (k < size_t(arr.PriceRowCount)) {
+                arr.PriceRows[k].Kind = st.rsWork3.Fields(QStringLiteral("Kind")).toText();
+                arr.PriceRows[k].FPartNew = st.rsWork3.Fields(QStringLiteral("FPartNew")).toText();
+                arr.PriceRows[k].Price = st.rsWork3.Fields(QStringLiteral("Price")).toCurrency();
+            }
+            st.rsWork3.MoveNext();
+        }
+        st.rsWork3.Close();
+
+        for (int32_t k = 0; k < arr.PriceRowCount; ++k) {
+            const PriceKeyRow& p = arr.PriceRows[size_t(k)];
+            if (Trim(p.FPartNew).isEmpty() || p.Price == highest)
+                continue;
+            st.strSQL = Trim(p.Kind).isEmpty()
+                ? QStringLiteral("Delete From PriceList Where FPartNew = ") + quoted(p.FPartNew) +
+                      QStringLiteral(" And Price = ") + p.Price.toText()
+                : QStringLiteral("Delete From PriceList Where Kind = ") + quoted(p.Kind) +
+                      QStringLiteral(" And FPartNew = ") + quoted(p.FPartNew) +
+                      QStringLiteral(" And Price = ") + p.Price.toText();
+            exec(st);
+        }
+    }
+}
+
+void MoveRowsIntoGroups(RunState& st, ToolArrays& arr)
+{
+    int64_t done = 0;
+    st.strSQL = QStringLiteral("Select ") + kGroupRowColumns + QStringLiteral(" From PriceList Order By PartNO");
+    st.open(st.rsWork1, *st.cnPriceList);
+    arr.ListRowCount = int32_t(st.rsWork1.RecordCount());
+    const int64_t total = arr.ListRowCount;
+    arr.ListRows.assign(size_t(arr.ListRowCount) + 1, ListRow{});
+    for (size_t i = 0; !st.rsWork1.EOF_(); ++i) {
+        if (i < size_t(arr.ListRowCount)) {
+            const db::Recordset& rs = st.rsWork1;
+            auto text = [&](const QString& name) { return rs.Fields(name).toText(); };
+            ListRow& r = arr.ListRows[i];
+            r.Kind = text(QStringLiteral("Kind"));
+            r.PartNO = text(QStringLiteral("PartNO"));
+            r.PartNew = text(QStringLiteral("PartNew"));
+            r.FPartNew = text(QStringLiteral("FPartNew"));
+            for (int k = 0; k < 5; ++k) {
+                r.AKind[size_t(k)] = text(col("AKind_", k + 1));
+                r.AltNO[size_t(k)] = text(col("AltNO_", k + 1));
+            }
+            r.EName = text(QStringLiteral("EName"));
+            r.TName = text(QStringLiteral("TName"));
+            for (int k = 0; k < 12; ++k)
+                r.Model[size_t(k)] = text(col("Model_", k + 1));
+            r.Description = text(QStringLiteral("Description"));
+            r.Import = text(QStringLiteral("Import"));
+            r.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
+            r.DisPrice = text(QStringLiteral("DisPrice"));
+            r.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
+            r.ModelList = JoinModels(r.Model);
+        }
+        st.rsWork1.MoveNext();
+    }
+    st.rsWork1.Close();
+
+    const int32_t count = arr.ListRowCount;
+    for (int32_t i = 0; i < count; ++i) {
+        const ListRow& R = arr.ListRows[size_t(i)];
+        ++done;
+        st.ui.setTxtQTY(QStringLiteral("กำลังแยกรายการสินค้า  (") + num(total - done) + QStringLiteral(")  ") +
+                        num(ProgressPercent(done, total)) + QStringLiteral(" %"));
+        st.ui.setTxtPartNO(RowLine(R.Kind, R.PartNO, R.TName, R.ModelList));
+        st.ui.yield();
+
+        const QString table = QStringLiteral("PriceList_") + num(GroupOfRow(i));
+        const bool noKind = Trim(R.Kind).isEmpty();
+        const QString where = noKind
+            ? QStringLiteral("Where PartNO = ") + quoted(Trim(R.PartNO))
+            : QStringLiteral("Where Kind = ") + quoted(Trim(R.Kind)) + QStringLiteral(" And PartNO = ") +
+                  quoted(Trim(R.PartNO));
+        const QString insert = QStringLiteral("Insert Into ") + table + QStringLiteral(" ") + GroupRowValues(R);
+        for (int writes = 1;; ++writes) {
+            st.strSQL = insert;
+            exec(st);
+            st.strSQL = QStringLiteral("Select PartNO From ") + table + QStringLiteral(" ") + where;
+            if (found(st))
+                break;
+            if (writes >= kMaxCheckedWrites)
+                notWritten(st, R.Kind, R.PartNO, table);
+        }
+        st.strSQL = QStringLiteral("Delete From PriceList ") + where;
+        exec(st);
+    }
+}

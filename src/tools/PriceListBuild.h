@@ -1,0 +1,48 @@
+// The price-list build: the numbered import tables PriceNew_<n> become the
+// group tables PriceList_<n> through the working table PriceList of the
+// price-list database. Everything runs on cnPriceList, which the caller has
+// opened; no error is caught and no transaction is used.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "tools/ToolState.h"
+
+struct RunState;
+
+// The whole build: empties the working table and the listed groups, cleans
+// and converts each listed import table, removes cheaper duplicates and moves
+// the rows into groups of 10,000.
+void BuildPriceList(RunState& st, ToolArrays& arr);
+
+// Empties every group table listed in PriceList_Count (and refills GroupNos).
+void ClearPriceListGroups(RunState& st);
+
+// The build's steps, each as BuildPriceList runs it.
+// The 68 clean-up statements of import table n, in the order they run.
+QStringList ImportCleanUpStatements(int16_t n);
+// Converts every row of PriceNew_<n> into the working table.
+void ConvertImportTable(RunState& st, int16_t n);
+// Deletes the rows that share Kind and FPartNew with a dearer row.
+void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr);
+// Moves the working table's rows, in PartNO order, into the groups.
+void MoveRowsIntoGroups(RunState& st, ToolArrays& arr);
+
+// Group of the row at index i of the PartNO order: 1 + i div 10,000 below
+// 500,000, group 51 for every later row.
+int16_t GroupOfRow(int32_t i);
+
+// "Values( '<Kind>', ... '<Import>', <Price>, '<DisPrice>', <Sale> )": the 33
+// values of a group row in PriceGroupRow order, texts quoted as they stand.
+QString GroupRowValues(const ListRow& r);
+
+// The row line of txtPartNO: "<Kind>-<PartNO>  <TName>  <models>", the kind
+// and "-" only when the kind is not blank.
+QString RowLine(const QString& kind, const QString& partNo, const QString& tName,
+                const QString& modelList);
+
+// How often a write that is checked by a select is made before the tool
+// gives up with an error naming the row and the table.
+constexpr int kMaxCheckedWrites = 3;
