@@ -16,6 +16,15 @@ struct ResultSet {
     std::vector<std::vector<QVariant>> rows;
 };
 
+// A select read row by row, so a reader that stops after the first rows
+// never reads the rest.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // The next row into `row`; false at the end.
+    virtual bool next(std::vector<QVariant>& row) = 0;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -26,6 +35,10 @@ public:
     virtual long long execute(const QString& sql, const std::vector<QVariant>& params = {}) = 0;
     // Runs a select and reads every row.
     virtual ResultSet query(const QString& sql) = 0;
+    // Opens a select for reading row by row: its column names into
+    // `columns`. The first row is read here, so the statement's view of the
+    // database is fixed when it opens. By default every row is read at once.
+    virtual std::unique_ptr<Cursor> openCursor(const QString& sql, QStringList& columns);
 
     virtual void begin() = 0;
     virtual void commit() = 0;

@@ -135,6 +135,34 @@ static bool isAccessDriver(const QString& driver)
     return driver.trimmed().startsWith(QStringLiteral("Microsoft Access Driver"), Qt::CaseInsensitive);
 }
 
+// --------------------------------------------------------------- cursor
+
+namespace {
+// The rows of a select read at once, handed out one by one.
+class ReadCursor : public Cursor {
+public:
+    explicit ReadCursor(std::vector<std::vector<QVariant>> rows) : m_rows(std::move(rows)) {}
+    bool next(std::vector<QVariant>& row) override
+    {
+        if (m_next >= m_rows.size())
+            return false;
+        row = std::move(m_rows[m_next++]);
+        return true;
+    }
+
+private:
+    std::vector<std::vector<QVariant>> m_rows;
+    size_t m_next = 0;
+};
+}   // namespace
+
+std::unique_ptr<Cursor> Backend::openCursor(const QString& sql, QStringList& columns)
+{
+    ResultSet rs = query(sql);
+    columns = rs.columns;
+    return std::make_unique<ReadCursor>(std::move(rs.rows));
+}
+
 // ------------------------------------------------------------ connection
 
 Connection::Connection() = default;
@@ -202,15 +230,24 @@ int Connection::State() const
     return m_backend ? adStateOpen : adStateClosed;
 }
 
+void Connection::settleRecordsets()
+{
+    for (Recordset* rs : m_recordsets)
+        rs->fetchAll();
+}
+
 long long Connection::Execute(const QString& sql)
 {
     StatementLog::append(sql);
-    return backend().execute(sql);
+    Backend& b = backend();
+    settleRecordsets();
+    return b.execute(sql);
 }
 
 void Connection::BeginTrans()
 {
     Backend& b = backend();
+    settleRecordsets();
     if (m_inTransaction)
         throw DbError(QStringLiteral("A transaction is already pending on this connection."),
                       QStringLiteral("BeginTrans"));
@@ -223,6 +260,7 @@ void Connection::CommitTrans()
     Backend& b = backend();
     if (!m_inTransaction)
         throw DbError(QStringLiteral("No transaction is active."), QStringLiteral("CommitTrans"));
+    settleRecordsets();
     m_inTransaction = false;
     b.commit();
 }
@@ -232,6 +270,7 @@ void Connection::RollbackTrans()
     Backend& b = backend();
     if (!m_inTransaction)
         throw DbError(QStringLiteral("No transaction is active."), QStringLiteral("RollbackTrans"));
+    settleRecordsets();
     m_inTransaction = false;
     b.rollback();
 }
@@ -432,13 +471,16 @@ void Recordset::Open(const QString& sql, Connection& cn, int cursorType, int loc
     if (m_open)
         throw DbError(QStringLiteral("The operation is not allowed when the object is open."), sql);
     StatementLog::append(sql);
-    ResultSet rs = cn.backend().query(sql);
+    QStringList columns;
+    std::unique_ptr<Cursor> cursor = cn.backend().openCursor(sql, columns);
+    m_rows.clear();
+    m_cursor = std::move(cursor);
+    fetchTo(0);
     m_cn = &cn;
     cn.m_recordsets.push_back(this);
     m_sql = sql;
     m_table = sourceTable(sql);
-    m_columns = rs.columns;
-    m_rows = std::move(rs.rows);
+    m_columns = columns;
     m_pos = 0;
     m_adding = false;
     m_editing = false;
@@ -456,6 +498,7 @@ void Recordset::Close()
     if (m_cn)
         std::erase(m_cn->m_recordsets, this);
     m_cn = nullptr;
+    m_cursor.reset();
     m_rows.clear();
     m_columns.clear();
     m_edit.clear();
@@ -464,6 +507,8 @@ void Recordset::Close()
     m_adding = m_editing = false;
     m_pos = 0;
 }
+
+Recordset::Recordset() = default;
 
 Recordset::~Recordset()
 {
@@ -477,15 +522,42 @@ void Recordset::requireOpen() const
         throw DbError(QStringLiteral("The operation is not allowed when the object is closed."), m_sql);
 }
 
+bool Recordset::fetchTo(long long pos) const
+{
+    while (m_cursor && pos >= (long long)m_rows.size()) {
+        std::vector<QVariant> row;
+        bool more = false;
+        try {
+            more = m_cursor->next(row);
+        } catch (...) {
+            m_cursor.reset();
+            throw;
+        }
+        if (!more) {
+            m_cursor.reset();
+            break;
+        }
+        m_rows.push_back(std::move(row));
+    }
+    return pos < (long long)m_rows.size();
+}
+
+void Recordset::fetchAll() const
+{
+    while (m_cursor)
+        fetchTo((long long)m_rows.size());
+}
+
 bool Recordset::EOF_() const
 {
     requireOpen();
-    return m_pos >= (long long)m_rows.size();
+    return !fetchTo(m_pos);
 }
 
 long long Recordset::RecordCount() const
 {
     requireOpen();
+    fetchAll();
     return (long long)m_rows.size();
 }
 
@@ -494,7 +566,7 @@ void Recordset::MoveNext()
     requireOpen();
     if (m_adding || m_editing)
         Update();   // moving saves a pending edit
-    if (m_pos >= (long long)m_rows.size())
+    if (!fetchTo(m_pos))
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
                       m_sql);
     ++m_pos;
@@ -522,7 +594,7 @@ Field Recordset::Fields(int index) const
                       QString::number(index));
     if (m_adding || m_editing)
         return Field(m_columns.at(index), m_edit.at(index));
-    if (m_pos >= (long long)m_rows.size())
+    if (!fetchTo(m_pos))
         throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
                       m_columns.at(index));
     return Field(m_columns.at(index), m_rows.at(m_pos).at(index));
@@ -556,7 +628,7 @@ void Recordset::setField(const QString& name, const QVariant& value)
         throw DbError(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."),
                       name);
     if (!m_adding && !m_editing) {
-        if (m_pos >= (long long)m_rows.size())
+        if (!fetchTo(m_pos))
             throw DbError(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
                           name);
         m_editing = true;
@@ -577,6 +649,7 @@ void Recordset::Update()
         throw DbError(QStringLiteral("The recordset cannot be updated: its select does not name one table."),
                       m_sql);
     Backend& b = m_cn->backend();
+    m_cn->settleRecordsets();
     const bool odbc = b.isOdbc();
 
     if (m_adding) {

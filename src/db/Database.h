@@ -57,6 +57,7 @@ void failNextOpens(int n);
 }
 
 class Backend;   // one open database session (SQLite or ODBC)
+class Cursor;    // a select being read row by row
 
 class Connection {
 public:
@@ -96,6 +97,9 @@ private:
     // Recordsets open on this connection: closing the connection closes them.
     std::vector<class Recordset*> m_recordsets;
     void closeRecordsets();
+    // Reads the rest of every recordset open on this connection before a
+    // statement changes the database, so each keeps the rows of its open.
+    void settleRecordsets();
     friend class Recordset;
 };
 
@@ -126,7 +130,7 @@ private:
 // connection closes it (as the connection closes its recordsets).
 class Recordset {
 public:
-    Recordset() = default;
+    Recordset();
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -161,7 +165,12 @@ private:
     QString m_sql;
     QString m_table;             // source table of a one-table select
     QStringList m_columns;
-    std::vector<std::vector<QVariant>> m_rows;
+    // Rows are read from the cursor as far as the reader goes; the rest is
+    // read before anything on the connection writes (see settleRecordsets).
+    mutable std::vector<std::vector<QVariant>> m_rows;
+    mutable std::unique_ptr<Cursor> m_cursor;
+    bool fetchTo(long long pos) const;   // true when row pos exists
+    void fetchAll() const;
     std::vector<QVariant> m_original;   // current row as read, for Update
     std::vector<QVariant> m_edit;       // values being edited
     long long m_pos = 0;

@@ -10,6 +10,82 @@
 namespace db {
 namespace {
 
+// One value of the current row of a stepped statement.
+QVariant columnValue(sqlite3_stmt* st, int i)
+{
+    switch (sqlite3_column_type(st, i)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(st, i));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(st, i);
+    case SQLITE_TEXT: {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+        return QString::fromUtf8(t, sqlite3_column_bytes(st, i));
+    }
+    case SQLITE_BLOB: {
+        const auto* b = static_cast<const char*>(sqlite3_column_blob(st, i));
+        return QByteArray(b, sqlite3_column_bytes(st, i));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+// A select stepped one row at a time; the statement is finalized at the end
+// or when the cursor goes.
+class SqliteCursor : public Cursor {
+public:
+    SqliteCursor(sqlite3* db, sqlite3_stmt* st, QString sql) : m_db(db), m_st(st), m_sql(std::move(sql)) {}
+    ~SqliteCursor() override { sqlite3_finalize(m_st); }
+
+    // Steps the statement; true when a row is there.
+    bool step()
+    {
+        if (!m_st)
+            return false;
+        const int rc = sqlite3_step(m_st);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE) {
+            const QString msg = QString::fromUtf8(sqlite3_errmsg(m_db));
+            finish();
+            throw DbError(msg, m_sql);
+        }
+        finish();
+        return false;
+    }
+
+    bool next(std::vector<QVariant>& row) override
+    {
+        if (!m_st)
+            return false;
+        if (!m_stepped && !step())
+            return false;
+        m_stepped = false;
+        const int n = sqlite3_column_count(m_st);
+        row.clear();
+        row.reserve(size_t(n));
+        for (int i = 0; i < n; ++i)
+            row.push_back(columnValue(m_st, i));
+        return true;
+    }
+
+    // The first row is read when the cursor opens.
+    void start() { m_stepped = step(); }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_st;
+    QString m_sql;
+    bool m_stepped = false;   // a row is there that next() has not taken
+
+    void finish()
+    {
+        sqlite3_finalize(m_st);
+        m_st = nullptr;
+    }
+};
+
 class SqliteBackend : public Backend {
 public:
     SqliteBackend(sqlite3* h) : m_db(h) {}
@@ -47,6 +123,25 @@ public:
             sqlite3_finalize(st);
         }
         return sqlite3_total_changes64(m_db) - before;
+    }
+
+    std::unique_ptr<Cursor> openCursor(const QString& sql, QStringList& columns) override
+    {
+        const QByteArray text = sql.toUtf8();
+        sqlite3_stmt* st = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &st, &tail) != SQLITE_OK)
+            fail(sql);
+        if (!st)
+            throw DbError(QStringLiteral("The statement holds no command."), sql);
+        QStringList names;
+        const int n = sqlite3_column_count(st);
+        for (int i = 0; i < n; ++i)
+            names << QString::fromUtf8(sqlite3_column_name(st, i));
+        auto cursor = std::make_unique<SqliteCursor>(m_db, st, sql);
+        cursor->start();
+        columns = names;
+        return cursor;
     }
 
     ResultSet query(const QString& sql) override
