@@ -282,10 +282,10 @@ namespace {
 
 // The group of P1 ... P6 and P1's current alternates, in AltGroupIDs. The
 // reads pass their errors on: a group is never rewritten from a failed read.
-void collectGroup(RunState& st, const GroupTables& t, const int32_t (&p)[6])
+void collectGroup(RunState& st, const GroupTables& t, const int32_t (&p)[6], bool withFind)
 {
     CountAlternates(st, t, p[0]);
-    const std::vector<int32_t> alts = FindAlternates(st, t, p[0]);
+    const std::vector<int32_t> alts = withFind ? FindAlternates(st, t, p[0]) : std::vector<int32_t>{};
     st.AltGroupCount = static_cast<int32_t>(alts.size()) + 6;
     st.AltGroupIDs.assign(static_cast<size_t>(st.AltGroupCount) + 1, 0);
     std::copy(std::begin(p), std::end(p), st.AltGroupIDs.begin());
@@ -305,7 +305,7 @@ int16_t LinkAltGroupPlain(RunState& st, int32_t p1, int32_t p2, int32_t p3, int3
     requirePart(p1);
     const GroupTables t = PlainGroupTables(st.lngBrandID);
     const int32_t p[6] = {p1, p2, p3, p4, p5, p6};
-    collectGroup(st, t, p);
+    collectGroup(st, t, p, st.lngBrandID != 0);   // the per-brand find asks nothing for BrandID 0
 
     readCount(st, facCountSql(st.lngBrandID, p1));
     std::vector<int32_t> facs;
@@ -327,7 +327,7 @@ int16_t LinkAltGroupPadded(RunState& st, int32_t p1, int32_t p2, int32_t p3, int
     const GroupTables t = PaddedGroupTables(PaddedSuffix(st));
     requirePart(p1);
     const int32_t p[6] = {p1, p2, p3, p4, p5, p6};
-    collectGroup(st, t, p);
+    collectGroup(st, t, p, true);
     WriteGroupMesh(st, t, membersInUse(st), {});
     return 0;
 }
