@@ -25,10 +25,10 @@ struct CatalogSetup {
 
     explicit CatalogSetup(const QString& ver = QStringLiteral("V.31"), bool sqlServer = false, int brandId = 7)
     {
-        fx::CatalogSpec spec;
-        spec.ver = ver;
-        spec.brandId = brandId;
-        fx::makeCatalog(catalog, spec);
+        fx::CatalogSpec desc;
+        desc.ver = ver;
+        desc.brandId = brandId;
+        fx::makeCatalog(catalog, desc);
         op.dataVelkadine = catalog;
         if (sqlServer) {
             fx::useTestOdbc();
@@ -40,7 +40,7 @@ struct CatalogSetup {
         }
         st.strVer = ver;
         st.lngBrandID = brandId;
-        st.strBrandCode = spec.brandCode;
+        st.strBrandCode = desc.brandCode;
     }
 
     void open() { OpenCatalog(st); }

@@ -40,14 +40,14 @@ struct TransferSetup {
 
     explicit TransferSetup(const QString& ver = QStringLiteral("V.31"))
     {
-        fx::CatalogSpec spec;
-        spec.ver = ver;
-        fx::makeCatalog(catalog, spec);
+        fx::CatalogSpec desc;
+        desc.ver = ver;
+        fx::makeCatalog(catalog, desc);
         op.priceList = priceList;
         op.dataVelkadine = catalog;
         st.strVer = ver;
-        st.lngBrandID = spec.brandId;
-        st.strBrandCode = spec.brandCode;
+        st.lngBrandID = desc.brandId;
+        st.strBrandCode = desc.brandCode;
         st.updatePartOverride = [this](RunState&, const PartValues& v) {
             calls.push_back(v);
             return int16_t(0);
