@@ -44,7 +44,7 @@ QString padded(int brandId, int width)
 // staging table as the run creates it.
 class PaddedCatalogue {
 public:
-    PaddedCatalogue(const PaddedLabel& l, int brandId = kOwn) : label(l)
+    PaddedCatalogue(const PaddedLabel& l, int brandId = kOwn, bool odbc = false) : label(l)
     {
         file = dir.file(QStringLiteral("Velkadine.mdb"));
         fx::CatalogSpec spec;
@@ -53,11 +53,16 @@ public:
         fx::makeCatalog(file, spec);
         m_db = std::make_unique<fx::SqliteFile>(file);
 
-        st.cnCatalog->ConnectionString = fx::accessConnectionString(file);
+        op.access = !odbc;
+        st.cnCatalog->ConnectionString =
+            odbc ? fx::sqlServerConnectionString(file) : fx::accessConnectionString(file);
         st.cnCatalog->Open();
         st.lngBrandID = brandId;
         st.strVer = QLatin1String(l.label);
-        CreatePriceListTableAccess(st);
+        if (odbc)
+            CreatePriceListTableSqlServer(st);
+        else
+            CreatePriceListTableAccess(st);
     }
 
     ~PaddedCatalogue()
@@ -637,6 +642,31 @@ TEST_P(PaddedUpdateTest, AllModelsBlankStillLinksAndWritesNoModel)
     EXPECT_EQ(cat.db().count("Pta_Model", "PartID = 11"), 1);
     for (const QString& s : logged())
         EXPECT_FALSE(s.contains("Set Model")) << s.toStdString();
+}
+
+TEST_P(PaddedUpdateTest, ThroughTheOdbcCatalogue)
+{
+    PaddedCatalogue cat(GetParam(), kOwn, true);
+    cat.addBrand(12);
+    cat.addPart(kOwn, 11, "12345A", kOwn);
+    cat.addPart(kOwn, 21, "ALT21", 12);
+    cat.link(11, 21);
+    cat.addPart(12, 11, "12345A", 12);
+
+    cat.update(samplePart());
+    PartValues missing = samplePart();
+    missing.PartNO = QStringLiteral("99-1");
+    missing.EName = QStringLiteral("O'RING");
+    cat.update(missing);
+
+    for (int b : {kOwn, 12}) {
+        const QVariantMap p = cat.part(b, 11);
+        EXPECT_EQ(p["TName"].toString(), "โบลท์") << b;
+        EXPECT_EQ(p["ChrTName"].toString(), "บ") << b;
+        EXPECT_EQ(money(p["Sale"]), "1200") << b;
+        EXPECT_GT(p["TNameID"].toInt(), 0) << b;
+    }
+    EXPECT_EQ(cat.db().count("PriceList", "PartNO = '99-1' AND EName = 'O''RING'"), 1);
 }
 
 // --------------------------------------------------------- bad suffixes
