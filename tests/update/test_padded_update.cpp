@@ -512,7 +512,7 @@ TEST_P(PaddedUpdateTest, MissingPartWithoutKindIsReadBackByNumberAlone)
     EXPECT_EQ(cat.db().count("PriceList", "Kind = '' AND PartNO = '12-345'"), 1);
 }
 
-// ---------------------------------------------------------------- mends
+// ------------------------------------------- quotes, blanks and bounds
 
 TEST_P(PaddedUpdateTest, QuoteInTextsIsWrittenAndStaged)
 {
