@@ -506,3 +506,30 @@ TEST(DbOpen, AccessFileTurnsToWriteAheadLogging)
 }
 
 }   // namespace
+
+namespace {
+
+TEST(DbOpen, OdbcOpenSetsTheFreeTdsPortOnlyWhenUnset)
+{
+    fx::TempDir dir;
+    const QString file = dir.file(QStringLiteral("c.db"));
+    { fx::SqliteFile f(file); }
+    const QByteArray saved = qgetenv("TDSPORT");
+    const bool wasSet = qEnvironmentVariableIsSet("TDSPORT");
+    for (const char* before : {"", "2433"}) {
+        if (*before)
+            qputenv("TDSPORT", before);
+        else
+            qunsetenv("TDSPORT");
+        db::Connection cn;
+        cn.ConnectionString = fx::sqlServerConnectionString(file);
+        cn.Open();
+        EXPECT_EQ(qgetenv("TDSPORT"), QByteArray(*before ? before : "1433"));
+    }
+    if (wasSet)
+        qputenv("TDSPORT", saved);
+    else
+        qunsetenv("TDSPORT");
+}
+
+}   // namespace
