@@ -21,6 +21,13 @@
 #include "tools/ToolState.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << "{";
+    for (const QString& s : l)
+        *os << "\n  \"" << s.toStdString() << '"';
+    *os << " }";
+}
 
 namespace toolsbtest {
 
