@@ -705,8 +705,14 @@ void Recordset::Update()
             params.push_back(isNull ? QVariant() : o);
         }
     }
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                            .arg(m_table, sets.join(QStringLiteral(", ")), conds.join(QStringLiteral(" AND ")));
+    // On the Access stand-in the one row is picked by its rowid, as a keyset
+    // cursor would: rows that agree in every column read (twins that differ
+    // only in columns the select leaves out) are then written one at a time.
+    const QString sql = odbc
+        ? QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+              .arg(m_table, sets.join(QStringLiteral(", ")), conds.join(QStringLiteral(" AND ")))
+        : QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT rowid FROM %1 WHERE %3 LIMIT 1)")
+              .arg(m_table, sets.join(QStringLiteral(", ")), conds.join(QStringLiteral(" AND ")));
     const long long n = b.execute(sql, params);
     if (n != 1)
         throw DbError(n == 0 ? QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read.")

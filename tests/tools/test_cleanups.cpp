@@ -449,3 +449,18 @@ TEST(Split, SecondRunSplitsWhatStillHoldsAComma)
 }
 
 }   // namespace
+
+namespace {
+
+TEST_F(Truncate, TwinRowsAreEachCut)
+{
+    s.add(QStringLiteral("PriceNew_1"), kindRow(1, {QStringLiteral("1.00")}));
+    s.add(QStringLiteral("PriceNew_1"), kindRow(2, {QStringLiteral("1.00")}));
+    s.exec(QStringLiteral("UPDATE PriceNew_1 SET PartNO = 'SAME'"));
+    s.open();
+    TruncateKinds(s.st);
+    EXPECT_EQ(kinds(s, 1)[0], QStringLiteral("1"));
+    EXPECT_EQ(kinds(s, 2)[0], QStringLiteral("1"));
+}
+
+}   // namespace

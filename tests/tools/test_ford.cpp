@@ -367,3 +367,19 @@ TEST_F(FordCompact, StatementsProgressAndRestartPerTable)
 }
 
 }   // namespace
+
+namespace {
+
+TEST_F(FordCompact, TwinRowsAreEachRewritten)
+{
+    s.importTable(1);
+    s.list(QStringLiteral("PriceNew_Count"), {1});
+    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("0")}, {QStringLiteral("PartNO"), QStringLiteral("F-1")}});
+    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("1")}, {QStringLiteral("PartNO"), QStringLiteral("F-1")}});
+    s.open();
+    CompactFordPartNos(s.st, s.ta);
+    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("PartNO")),
+              (QStringList{QStringLiteral("F1"), QStringLiteral("F1")}));
+}
+
+}   // namespace

@@ -147,3 +147,21 @@ TEST_F(Honda, MissingColumnEndsWithTheDatabaseError)
 }
 
 }   // namespace
+
+namespace {
+
+TEST_F(Honda, TwinRowsOfOnePartNumberAreEachWritten)
+{
+    part(1, QStringLiteral("A-1"), QStringLiteral("A1"));
+    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("0")}, {QStringLiteral("PartNO"), QStringLiteral("A 1")}});
+    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("1")}, {QStringLiteral("PartNO"), QStringLiteral("A 1")}});
+    s.open();
+    FixHondaPartNew(s.st, s.ta);
+    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("PartNew")),
+              (QStringList{QStringLiteral("A-1"), QStringLiteral("A-1")}));
+    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("FPartNO")),
+              (QStringList{QStringLiteral("A1"), QStringLiteral("A1")}));
+    EXPECT_EQ(s.op.qtyLines.last(), QStringLiteral("กำลังแก้ไข PartNO (HONDA)  (0)  100 %"));
+}
+
+}   // namespace

@@ -331,3 +331,18 @@ TEST_F(IsuzuKinds, EmptyListChangesNothing)
 }
 
 }   // namespace
+
+namespace {
+
+TEST_F(IsuzuKinds, TwinRowsWithoutKindAreEachFilled)
+{
+    part(1, QStringLiteral("P1"), QStringLiteral("A"), QStringLiteral("n"));
+    row(QStringLiteral("P1"), QStringLiteral("n"));
+    row(QStringLiteral("P1"), QStringLiteral("n"));
+    s.open();
+    FillIsuzuKindsFromCatalogue(s.st, s.ta);
+    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("Kind")),
+              (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
+}
+
+}   // namespace
