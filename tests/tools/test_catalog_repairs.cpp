@@ -32,6 +32,7 @@ struct ModelLink : ::testing::Test {
     }
     QVariant lastModelId()
     {
+        s.settle();
         fx::SqliteFile f(s.catalog);
         return f.scalar(QStringLiteral("SELECT LastID FROM LastID WHERE NameID = 'ModelID'"));
     }
@@ -151,6 +152,7 @@ struct Purge : ::testing::Test {
     }
     QStringList ids(const QString& table, const QString& cols)
     {
+        s.settle();
         fx::SqliteFile f(s.catalog);
         QStringList out;
         for (const auto& r : f.rows(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(cols, table))) {
@@ -163,6 +165,7 @@ struct Purge : ::testing::Test {
     }
     QVariant counter()
     {
+        s.settle();
         fx::SqliteFile f(s.catalog);
         return f.scalar(QStringLiteral("SELECT LastID FROM LastID WHERE NameID = 'Pta7'"));
     }
@@ -184,6 +187,7 @@ TEST_F(Purge, PartsAlternatesPairsAndTheCounter)
     s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('Pta7', 99)"));
     LogStatements log;
     PurgeEmptyParts(s.st);
+    EXPECT_FALSE(s.st.rsWork1.isOpen());
 
     EXPECT_EQ(log.entries(), (QStringList{QStringLiteral("Select PartID From Pta7 Where PartNO = ''"),
                                           QStringLiteral("Delete From Pta7 Where PartID = 2"),
@@ -203,7 +207,6 @@ TEST_F(Purge, PartsAlternatesPairsAndTheCounter)
     EXPECT_EQ(ids(QStringLiteral("Alt7"), QStringLiteral("AltID")), QStringList{QStringLiteral("5")});
     EXPECT_EQ(ids(QStringLiteral("AltG7"), QStringLiteral("PartID, AltID")), QStringList{QStringLiteral("5,1")});
     EXPECT_EQ(counter().toInt(), 5);   // down from 99
-    EXPECT_FALSE(s.st.rsWork1.isOpen());
 }
 
 TEST_F(Purge, NothingToPurgeStillSetsTheCounter)
@@ -245,6 +248,40 @@ TEST_F(Purge, APartTheDeleteDoesNotRemoveEndsWithAnError)
         EXPECT_TRUE(e.statement().contains(QLatin1String("Pta7"))) << e.statement().toStdString();
         EXPECT_TRUE(e.statement().contains(QLatin1String("2")));
     }
+}
+
+}   // namespace
+
+namespace {
+
+// The same repairs on a catalogue reached as SQL Server (through ODBC).
+TEST(CatalogRepairsOdbc, LinkAndPurgeOnTheSqlServerRoad)
+{
+    PriceListSetup s;
+    s.openCatalog(QStringLiteral("P.68 (Bar)"), 7, QStringLiteral("ISUZU"), true);
+    s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('ModelID', 4)"));
+    LinkPartModelSingle(s.st, 11, QStringLiteral("MU-X"));
+    LinkPartModelSingle(s.st, 11, QStringLiteral("MU-X"));
+    LinkPartModelSingle(s.st, 12, QString());
+    const auto mid = s.catalogRows(QStringLiteral("Pta_ModelID"));
+    ASSERT_EQ(mid.size(), 1u);
+    EXPECT_EQ(mid[0][QStringLiteral("ModelID")].toInt(), 5);
+    EXPECT_EQ(mid[0][QStringLiteral("FBModel")].toString(), QStringLiteral("ISUZUMUX"));
+    EXPECT_EQ(s.catalogRows(QStringLiteral("Pta_BrandCar")).size(), 2u);
+    EXPECT_EQ(s.catalogRows(QStringLiteral("Pta_Model")).size(), 2u);
+
+    PriceListSetup p;
+    p.openCatalog(QStringLiteral("V.31"), 7, QStringLiteral("UD"), true);
+    p.addCatalog(QStringLiteral("Pta7"), {{QStringLiteral("PartID"), 1}, {QStringLiteral("PartNO"), QStringLiteral("A")}});
+    p.addCatalog(QStringLiteral("Pta7"), {{QStringLiteral("PartID"), 2}, {QStringLiteral("PartNO"), QString()}});
+    p.addCatalog(QStringLiteral("AltG7"), {{QStringLiteral("PartID"), 1}, {QStringLiteral("AltID"), 2}});
+    p.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('Pta7', 2)"));
+    PurgeEmptyParts(p.st);
+    EXPECT_EQ(p.catalogRows(QStringLiteral("Pta7")).size(), 1u);
+    EXPECT_TRUE(p.catalogRows(QStringLiteral("AltG7")).empty());
+    p.settle();
+    fx::SqliteFile f(p.catalog);
+    EXPECT_EQ(f.scalar(QStringLiteral("SELECT LastID FROM LastID WHERE NameID = 'Pta7'")).toInt(), 1);
 }
 
 }   // namespace

@@ -313,6 +313,7 @@ TEST_F(TextCleanups, MisreadWithNoNamesEmptiesEveryThaiName)
 
 TEST_F(TextCleanups, MisreadProgressOfFourHundredRows)
 {
+    s.settle();
     fx::SqliteFile f(s.file);
     f.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
                           "INSERT INTO PriceNew_1 (ID, EName) SELECT i, 'E' || i FROM n"));

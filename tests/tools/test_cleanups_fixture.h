@@ -71,8 +71,22 @@ struct PriceListSetup {
     QString catalog = dir.file(QStringLiteral("Velkadine.accdb"));
     int nextId = 1;
 
+    // Reading or writing a file beside the run's own connections: each open
+    // connection is closed and opened again first, so that everything it
+    // wrote is committed and it holds no lock.
+    void settle()
+    {
+        for (db::Connection* cn : {st.cnPriceList.get(), st.cnCatalog.get()}) {
+            if (cn->isOpen()) {
+                cn->Close();
+                cn->Open();
+            }
+        }
+    }
+
     PriceListSetup()
     {
+        settle();
         fx::SqliteFile f(file);
         f.exec(QStringLiteral("CREATE TABLE PriceNew_Count (Count INTEGER)"));
         f.exec(QStringLiteral("CREATE TABLE PriceList_Count (Count INTEGER)"));
@@ -81,6 +95,7 @@ struct PriceListSetup {
 
     void exec(const QString& sql)
     {
+        settle();
         fx::SqliteFile f(file);
         f.exec(sql);
     }
@@ -100,6 +115,7 @@ struct PriceListSetup {
     // next number; an invalid QVariant stores Null.
     void add(const QString& table, QVariantMap values)
     {
+        settle();
         fx::SqliteFile f(file);
         if (f.columns(table).contains(QStringLiteral("ID")) && !values.contains(QStringLiteral("ID")))
             values.insert(QStringLiteral("ID"), nextId++);
@@ -108,11 +124,13 @@ struct PriceListSetup {
 
     std::vector<QVariantMap> rows(const QString& table, const QString& where = QStringLiteral("ORDER BY rowid"))
     {
+        settle();
         fx::SqliteFile f(file);
         return fx::readRows(f, table, where);
     }
     QVariant value(const QString& sql)
     {
+        settle();
         fx::SqliteFile f(file);
         return f.scalar(sql);
     }
@@ -131,8 +149,9 @@ struct PriceListSetup {
     }
 
     // A catalogue of the label with the connection open.
+    // sqlServer: reached through ODBC as the SQL Server road (optSQL chosen).
     void openCatalog(const QString& ver = QStringLiteral("V.31"), int brandId = 7,
-                     const QString& code = QStringLiteral("UD"))
+                     const QString& code = QStringLiteral("UD"), bool sqlServer = false)
     {
         fx::CatalogSpec spec;
         spec.ver = ver;
@@ -142,21 +161,30 @@ struct PriceListSetup {
         st.lngBrandID = brandId;
         st.strBrandCode = code;
         st.strVer = ver;
-        st.cnCatalog->ConnectionString = fx::accessConnectionString(catalog);
+        if (sqlServer) {
+            fx::useTestOdbc();
+            op.access = false;
+            st.cnCatalog->ConnectionString = fx::sqlServerConnectionString(catalog);
+        } else {
+            st.cnCatalog->ConnectionString = fx::accessConnectionString(catalog);
+        }
         st.cnCatalog->Open();
     }
     void execCatalog(const QString& sql)
     {
+        settle();
         fx::SqliteFile f(catalog);
         f.exec(sql);
     }
     void addCatalog(const QString& table, const QVariantMap& values)
     {
+        settle();
         fx::SqliteFile f(catalog);
         fx::insertRow(f, table, values);
     }
     std::vector<QVariantMap> catalogRows(const QString& table, const QString& where = QStringLiteral("ORDER BY rowid"))
     {
+        settle();
         fx::SqliteFile f(catalog);
         return fx::readRows(f, table, where);
     }
