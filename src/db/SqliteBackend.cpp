@@ -3,6 +3,9 @@
 #include <sqlite3.h>
 
 #include <QFileInfo>
+#include <QHash>
+#include <cctype>
+#include <list>
 
 #include "db/Backend.h"
 #include "db/Database.h"
@@ -31,12 +34,295 @@ QVariant columnValue(sqlite3_stmt* st, int i)
     }
 }
 
-// A select stepped one row at a time; the statement is finalized at the end
-// or when the cursor goes.
+// ------------------------------------------- statements kept compiled
+//
+// Compiling a statement costs about as much as running it, and the run sends
+// the same few statements over and over with other values in them. A
+// statement is therefore compiled once in its shape, with each literal value
+// replaced by a parameter, kept, and run with the values bound. Running the
+// shape with the values bound gives the same result as running the text; the
+// text itself is what the statement log and the errors show. Literals stay
+// in the text where they do more than give a value: in a select's result
+// columns (they name the columns) and behind ORDER BY or GROUP BY (a number
+// there is a column position). Statements other than select, insert, update
+// and delete, and texts the scan does not follow (comments, several
+// statements, parameters of their own), run as they are.
+
+struct Literal {
+    enum Kind { Text, Integer, Real } kind;
+    QByteArray text;        // the value of a text; a number as written
+    long long integer = 0;
+};
+
+struct Lifted {
+    QByteArray shape;       // the text with ? for each literal taken out
+    std::vector<Literal> values;
+};
+
+bool isIdentStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
+bool isIdentChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '$' || c >= 0x80; }
+
+bool liftLiterals(const QByteArray& sql, Lifted& out)
+{
+    const char* s = sql.constData();
+    const int n = int(sql.size());
+    int i = 0;
+    while (i < n && std::isspace((unsigned char)s[i]))
+        ++i;
+    const int w = i;
+    while (i < n && isIdentChar((unsigned char)s[i]))
+        ++i;
+    const QByteArray first = QByteArray(s + w, i - w).toUpper();
+    const bool select = first == "SELECT";
+    if (!select && first != "INSERT" && first != "UPDATE" && first != "DELETE")
+        return false;
+
+    bool lift = !select;    // a select's result columns keep their literals
+    bool numbers = true;    // off behind ORDER BY and GROUP BY
+    int depth = 0;
+    QByteArray prevWord;
+    out.shape.reserve(n);
+    out.shape.append(s, i);
+    while (i < n) {
+        const unsigned char c = (unsigned char)s[i];
+        if (c == '\'') {
+            QByteArray value;
+            int j = i + 1;
+            bool closed = false;
+            while (j < n) {
+                if (s[j] == '\'') {
+                    if (j + 1 < n && s[j + 1] == '\'') {
+                        value += '\'';
+                        j += 2;
+                        continue;
+                    }
+                    closed = true;
+                    ++j;
+                    break;
+                }
+                value += s[j++];
+            }
+            if (!closed)
+                return false;
+            if (lift) {
+                out.shape += '?';
+                out.values.push_back({Literal::Text, value});
+            } else {
+                out.shape.append(s + i, j - i);
+            }
+            i = j;
+            prevWord.clear();
+            continue;
+        }
+        if (c == '"' || c == '[' || c == '`') {
+            const char close = c == '[' ? ']' : char(c);
+            int j = i + 1;
+            while (j < n && s[j] != close)
+                ++j;
+            if (j >= n)
+                return false;
+            out.shape.append(s + i, j + 1 - i);
+            i = j + 1;
+            prevWord.clear();
+            continue;
+        }
+        if (isIdentStart(c)) {
+            int j = i;
+            while (j < n && isIdentChar((unsigned char)s[j]))
+                ++j;
+            const QByteArray word = QByteArray(s + i, j - i).toUpper();
+            if (word == "FROM" && depth == 0)
+                lift = true;
+            if (word == "BY" && (prevWord == "ORDER" || prevWord == "GROUP"))
+                numbers = false;
+            out.shape.append(s + i, j - i);
+            prevWord = word;
+            i = j;
+            continue;
+        }
+        if (std::isdigit(c) || (c == '.' && i + 1 < n && std::isdigit((unsigned char)s[i + 1]))) {
+            if (c == '0' && i + 1 < n && (s[i + 1] == 'x' || s[i + 1] == 'X'))
+                return false;
+            int j = i;
+            bool real = false;
+            while (j < n && std::isdigit((unsigned char)s[j]))
+                ++j;
+            if (j < n && s[j] == '.') {
+                real = true;
+                ++j;
+                while (j < n && std::isdigit((unsigned char)s[j]))
+                    ++j;
+            }
+            if (j < n && (s[j] == 'e' || s[j] == 'E')) {
+                int k = j + 1;
+                if (k < n && (s[k] == '+' || s[k] == '-'))
+                    ++k;
+                if (k >= n || !std::isdigit((unsigned char)s[k]))
+                    return false;
+                real = true;
+                j = k;
+                while (j < n && std::isdigit((unsigned char)s[j]))
+                    ++j;
+            }
+            if (j < n && isIdentChar((unsigned char)s[j]))
+                return false;
+            const QByteArray number(s + i, j - i);
+            if (lift && numbers && (real || number.size() <= 18)) {
+                out.shape += '?';
+                Literal l{real ? Literal::Real : Literal::Integer, number};
+                if (!real)
+                    l.integer = number.toLongLong();
+                out.values.push_back(l);
+            } else {
+                out.shape += number;
+            }
+            i = j;
+            prevWord.clear();
+            continue;
+        }
+        if (c == ';' || c == '?' || c == ':' || c == '@' || c == '$' || c == '#')
+            return false;
+        if ((c == '-' && i + 1 < n && s[i + 1] == '-') || (c == '/' && i + 1 < n && s[i + 1] == '*'))
+            return false;
+        if (c == '(')
+            ++depth;
+        else if (c == ')')
+            --depth;
+        if (!std::isspace(c))
+            prevWord.clear();
+        out.shape += char(c);
+        ++i;
+    }
+    return true;
+}
+
+// Compiled shapes of one connection, the most recently used kept. A shape in
+// use (a cursor reading it) is out of the cache until it is given back.
+class StatementCache {
+public:
+    explicit StatementCache(sqlite3* db) : m_db(db) {}
+    ~StatementCache() { close(); }
+
+    sqlite3_stmt* take(const QByteArray& shape)
+    {
+        auto it = m_index.find(shape);
+        if (it == m_index.end())
+            return nullptr;
+        sqlite3_stmt* st = it.value()->second;
+        m_order.erase(it.value());
+        m_index.erase(it);
+        return st;
+    }
+
+    void give(const QByteArray& shape, sqlite3_stmt* st)
+    {
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        if (m_closed || m_index.contains(shape)) {
+            sqlite3_finalize(st);
+            return;
+        }
+        m_order.emplace_front(shape, st);
+        m_index.insert(shape, m_order.begin());
+        if (m_order.size() > kKept) {
+            sqlite3_finalize(m_order.back().second);
+            m_index.remove(m_order.back().first);
+            m_order.pop_back();
+        }
+    }
+
+    void close()
+    {
+        for (auto& e : m_order)
+            sqlite3_finalize(e.second);
+        m_order.clear();
+        m_index.clear();
+        m_closed = true;
+    }
+
+    // The number a numeric literal stands for, converted by the engine as
+    // its parser converts literals (so a bound value equals the literal).
+    bool realOf(const QByteArray& literal, double& value)
+    {
+        if (!m_real && sqlite3_prepare_v2(m_db, "SELECT ?1", -1, &m_real, nullptr) != SQLITE_OK)
+            return false;
+        sqlite3_bind_text(m_real, 1, literal.constData(), int(literal.size()), SQLITE_STATIC);
+        const bool ok = sqlite3_step(m_real) == SQLITE_ROW;
+        if (ok)
+            value = sqlite3_column_double(m_real, 0);
+        sqlite3_reset(m_real);
+        sqlite3_clear_bindings(m_real);
+        return ok;
+    }
+
+    void finalizeReal()
+    {
+        sqlite3_finalize(m_real);
+        m_real = nullptr;
+    }
+
+private:
+    static constexpr size_t kKept = 128;
+    sqlite3* m_db;
+    sqlite3_stmt* m_real = nullptr;
+    bool m_closed = false;
+    std::list<std::pair<QByteArray, sqlite3_stmt*>> m_order;   // most recent first
+    QHash<QByteArray, std::list<std::pair<QByteArray, sqlite3_stmt*>>::iterator> m_index;
+};
+
+// The compiled shape of a lifted statement with its values bound, or nullptr
+// when the shape does not compile as one statement (the text then runs as
+// it is).
+sqlite3_stmt* compiledShape(sqlite3* db, StatementCache& cache, const Lifted& lifted)
+{
+    sqlite3_stmt* st = cache.take(lifted.shape);
+    if (!st) {
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(db, lifted.shape.constData(), int(lifted.shape.size()), &st, &tail) != SQLITE_OK
+            || !st || (tail && *tail)) {
+            sqlite3_finalize(st);
+            return nullptr;
+        }
+    }
+    if (sqlite3_bind_parameter_count(st) != int(lifted.values.size())) {
+        sqlite3_finalize(st);
+        return nullptr;
+    }
+    for (size_t k = 0; k < lifted.values.size(); ++k) {
+        const Literal& l = lifted.values[k];
+        const int i = int(k) + 1;
+        int rc = SQLITE_OK;
+        switch (l.kind) {
+        case Literal::Text:
+            rc = sqlite3_bind_text(st, i, l.text.constData(), int(l.text.size()), SQLITE_TRANSIENT);
+            break;
+        case Literal::Integer:
+            rc = sqlite3_bind_int64(st, i, l.integer);
+            break;
+        case Literal::Real: {
+            double d = 0;
+            rc = cache.realOf(l.text, d) ? sqlite3_bind_double(st, i, d) : SQLITE_ERROR;
+            break;
+        }
+        }
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(st);
+            return nullptr;
+        }
+    }
+    return st;
+}
+
+// A select stepped one row at a time; at the end, or when the cursor goes,
+// its statement goes back to the cache it came from (or is finalized).
 class SqliteCursor : public Cursor {
 public:
-    SqliteCursor(sqlite3* db, sqlite3_stmt* st, QString sql) : m_db(db), m_st(st), m_sql(std::move(sql)) {}
-    ~SqliteCursor() override { sqlite3_finalize(m_st); }
+    SqliteCursor(sqlite3* db, sqlite3_stmt* st, QString sql, std::shared_ptr<StatementCache> cache = {},
+                 QByteArray shape = {})
+        : m_db(db), m_st(st), m_sql(std::move(sql)), m_cache(std::move(cache)), m_shape(std::move(shape))
+    {
+    }
+    ~SqliteCursor() override { finish(); }
 
     // Steps the statement; true when a row is there.
     bool step()
@@ -48,6 +334,7 @@ public:
             return true;
         if (rc != SQLITE_DONE) {
             const QString msg = QString::fromUtf8(sqlite3_errmsg(m_db));
+            m_cache.reset();
             finish();
             throw DbError(msg, m_sql);
         }
@@ -77,25 +364,58 @@ private:
     sqlite3* m_db;
     sqlite3_stmt* m_st;
     QString m_sql;
+    std::shared_ptr<StatementCache> m_cache;   // where the statement goes back to
+    QByteArray m_shape;
     bool m_stepped = false;   // a row is there that next() has not taken
 
     void finish()
     {
-        sqlite3_finalize(m_st);
+        if (!m_st)
+            return;
+        if (m_cache)
+            m_cache->give(m_shape, m_st);
+        else
+            sqlite3_finalize(m_st);
         m_st = nullptr;
     }
 };
 
 class SqliteBackend : public Backend {
 public:
-    SqliteBackend(sqlite3* h) : m_db(h) {}
-    ~SqliteBackend() override { sqlite3_close_v2(m_db); }
+    SqliteBackend(sqlite3* h) : m_db(h), m_cache(std::make_shared<StatementCache>(h)) {}
+    ~SqliteBackend() override
+    {
+        m_cache->close();
+        m_cache->finalizeReal();
+        sqlite3_close_v2(m_db);
+    }
 
     bool isOdbc() const override { return false; }
 
     long long execute(const QString& sql, const std::vector<QVariant>& params) override
     {
         const QByteArray text = sql.toUtf8();
+        Lifted lifted;
+        if (params.empty() && liftLiterals(text, lifted)) {
+            if (sqlite3_stmt* st = compiledShape(m_db, *m_cache, lifted)) {
+                const long long before = sqlite3_total_changes64(m_db);
+                int rc;
+                while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+                }
+                if (rc != SQLITE_DONE) {
+                    const QString msg = message();
+                    sqlite3_finalize(st);
+                    throw DbError(msg, sql);
+                }
+                m_cache->give(lifted.shape, st);
+                return sqlite3_total_changes64(m_db) - before;
+            }
+        }
+        return executeText(sql, text, params);
+    }
+
+    long long executeText(const QString& sql, const QByteArray& text, const std::vector<QVariant>& params)
+    {
         const char* p = text.constData();
         const char* end = p + text.size();
         const long long before = sqlite3_total_changes64(m_db);
@@ -128,17 +448,24 @@ public:
     std::unique_ptr<Cursor> openCursor(const QString& sql, QStringList& columns) override
     {
         const QByteArray text = sql.toUtf8();
+        Lifted lifted;
         sqlite3_stmt* st = nullptr;
-        const char* tail = nullptr;
-        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &st, &tail) != SQLITE_OK)
-            fail(sql);
-        if (!st)
-            throw DbError(QStringLiteral("The statement holds no command."), sql);
+        if (liftLiterals(text, lifted))
+            st = compiledShape(m_db, *m_cache, lifted);
+        const bool kept = st != nullptr;
+        if (!st) {
+            const char* tail = nullptr;
+            if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &st, &tail) != SQLITE_OK)
+                fail(sql);
+            if (!st)
+                throw DbError(QStringLiteral("The statement holds no command."), sql);
+        }
         QStringList names;
         const int n = sqlite3_column_count(st);
         for (int i = 0; i < n; ++i)
             names << QString::fromUtf8(sqlite3_column_name(st, i));
-        auto cursor = std::make_unique<SqliteCursor>(m_db, st, sql);
+        auto cursor = kept ? std::make_unique<SqliteCursor>(m_db, st, sql, m_cache, lifted.shape)
+                           : std::make_unique<SqliteCursor>(m_db, st, sql);
         cursor->start();
         columns = names;
         return cursor;
@@ -204,6 +531,7 @@ public:
 
 private:
     sqlite3* m_db;
+    std::shared_ptr<StatementCache> m_cache;
 
     QString message() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
     [[noreturn]] void fail(const QString& sql) const { throw DbError(message(), sql); }
@@ -285,6 +613,10 @@ std::unique_ptr<Backend> openSqliteBackend(const QString& file, int timeoutSecon
     try {
         backend->query(QStringLiteral("PRAGMA journal_mode=WAL"));
         backend->execute(QStringLiteral("PRAGMA synchronous=NORMAL"), {});
+        // A run commits every statement on its own: a checkpoint of the
+        // write-ahead log every 10,000 pages rather than every 1,000 writes
+        // the pages the run keeps changing to the file far less often.
+        backend->execute(QStringLiteral("PRAGMA wal_autocheckpoint=10000"), {});
     } catch (const DbError& e) {
         throw DbError(e.driverText(), maskedCn);
     }
