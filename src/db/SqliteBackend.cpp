@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <cctype>
+#include <cstring>
 #include <list>
 
 #include "db/Backend.h"
@@ -62,6 +63,13 @@ struct Lifted {
 bool isIdentStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
 bool isIdentChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '$' || c >= 0x80; }
 
+// The word of n bytes at s is `word` (upper case), letters compared without
+// regard to case.
+bool isWord(const char* s, int n, const char* word)
+{
+    return int(qstrlen(word)) == n && qstrnicmp(s, word, uint(n)) == 0;
+}
+
 bool liftLiterals(const QByteArray& sql, Lifted& out)
 {
     const char* s = sql.constData();
@@ -72,15 +80,15 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
     const int w = i;
     while (i < n && isIdentChar((unsigned char)s[i]))
         ++i;
-    const QByteArray first = QByteArray(s + w, i - w).toUpper();
-    const bool select = first == "SELECT";
-    if (!select && first != "INSERT" && first != "UPDATE" && first != "DELETE")
+    const bool select = isWord(s + w, i - w, "SELECT");
+    if (!select && !isWord(s + w, i - w, "INSERT") && !isWord(s + w, i - w, "UPDATE")
+        && !isWord(s + w, i - w, "DELETE"))
         return false;
 
     bool lift = !select;    // a select's result columns keep their literals
     bool numbers = true;    // off behind ORDER BY and GROUP BY
     int depth = 0;
-    QByteArray prevWord;
+    enum { Other, OrderOrGroup } prevWord = Other;
     out.shape.reserve(n);
     out.shape.append(s, i);
     while (i < n) {
@@ -90,17 +98,19 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
             int j = i + 1;
             bool closed = false;
             while (j < n) {
-                if (s[j] == '\'') {
-                    if (j + 1 < n && s[j + 1] == '\'') {
-                        value += '\'';
-                        j += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++j;
+                const void* q = std::memchr(s + j, '\'', size_t(n - j));
+                if (!q)
                     break;
+                const int k = int(static_cast<const char*>(q) - s);
+                value.append(s + j, k - j);
+                if (k + 1 < n && s[k + 1] == '\'') {
+                    value += '\'';
+                    j = k + 2;
+                    continue;
                 }
-                value += s[j++];
+                closed = true;
+                j = k + 1;
+                break;
             }
             if (!closed)
                 return false;
@@ -111,7 +121,7 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
                 out.shape.append(s + i, j - i);
             }
             i = j;
-            prevWord.clear();
+            prevWord = Other;
             continue;
         }
         if (c == '"' || c == '[' || c == '`') {
@@ -123,20 +133,19 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
                 return false;
             out.shape.append(s + i, j + 1 - i);
             i = j + 1;
-            prevWord.clear();
+            prevWord = Other;
             continue;
         }
         if (isIdentStart(c)) {
             int j = i;
             while (j < n && isIdentChar((unsigned char)s[j]))
                 ++j;
-            const QByteArray word = QByteArray(s + i, j - i).toUpper();
-            if (word == "FROM" && depth == 0)
+            if (depth == 0 && isWord(s + i, j - i, "FROM"))
                 lift = true;
-            if (word == "BY" && (prevWord == "ORDER" || prevWord == "GROUP"))
+            if (prevWord == OrderOrGroup && isWord(s + i, j - i, "BY"))
                 numbers = false;
             out.shape.append(s + i, j - i);
-            prevWord = word;
+            prevWord = isWord(s + i, j - i, "ORDER") || isWord(s + i, j - i, "GROUP") ? OrderOrGroup : Other;
             i = j;
             continue;
         }
@@ -177,7 +186,7 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
                 out.shape += number;
             }
             i = j;
-            prevWord.clear();
+            prevWord = Other;
             continue;
         }
         if (c == ';' || c == '?' || c == ':' || c == '@' || c == '$' || c == '#')
@@ -189,7 +198,7 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
         else if (c == ')')
             --depth;
         if (!std::isspace(c))
-            prevWord.clear();
+            prevWord = Other;
         out.shape += char(c);
         ++i;
     }
