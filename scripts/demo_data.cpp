@@ -1,6 +1,7 @@
 // Makes the demo files for the brand UD: a catalogue of label "V.31"
 // (Velkadine.accdb, a SQLite file) with a handful of parts, and a price list
-// (PriceList_UD.mdb) of two groups with changed prices and new parts.
+// (PriceList_UD.mdb) of two groups with changed prices and new parts, and
+// two parts listed twice with different prices, so the grid has rows.
 //
 //   demo_data [folder]        (default: ./demo)
 #include <QCoreApplication>
@@ -109,6 +110,10 @@ void MakePriceList(const QString& file)
         Row("UD-21010-88", "RADIATOR", "หม้อน้ำ", "CRONER", 15400, 14900),
         Row("UD-30210-07", "CLUTCH COVER", "หวีคลัตช์", "QUESTER", 8700, 8500, "UD-30210-08"),
         Row("UD-54618-10", "STABILIZER LINK", "ลูกหมากกันโคลง", "QUON", 1250, 1200),
+        // Listed again with another price: whichever row the catalogue keeps,
+        // the other still differs and shows in the grid after the run.
+        Row("UD-27277-05", "WIPER BLADE", "ใบปัดน้ำฝน", "QUON", 370, 0),
+        Row("UD-41060-90", "BRAKE PAD FRONT", "ผ้าเบรกหน้า", "QUON", 2990, 2800),
     };
     fx::makePriceList(file, {{1, group1}, {2, group2}});
 }
