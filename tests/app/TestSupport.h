@@ -10,6 +10,7 @@
 #include "db/Database.h"
 #include "fixtures/Fixtures.h"
 #include "fixtures/RecordingOperator.h"
+#include "fixtures/RunHarness.h"
 
 namespace apptest {
 
@@ -38,54 +39,23 @@ inline void MakeTinyPriceList(const QString& file)
                                    fx::row(QString(), QStringLiteral("UD-200"), QStringLiteral("ผ้าเบรกหน้า"), 1200, 1100)}}});
 }
 
-struct RunSetup {
-    fx::TempDir dir;
-    RecordingOperator op;
-    RunState st{op};
-    QString catalog = dir.file(QStringLiteral("Velkadine.accdb"));
-    QString priceList = dir.file(QStringLiteral("PriceList_UD.mdb"));
-
-    explicit RunSetup(const fx::CatalogSpec& spec = {}, bool sqlServer = false)
+// A catalogue described by `spec` and the tiny price list, on the Access road
+// or (sqlServer) on the SQL Server road.
+struct RunSetup : fx::RunHarness {
+    explicit RunSetup(const fx::CatalogSpec& spec = {}, bool sqlServer = false) : fx::RunHarness(spec)
     {
-        fx::makeCatalog(catalog, spec);
         MakeTinyPriceList(priceList);
-        op.priceList = priceList;
-        op.dataVelkadine = catalog;
         if (sqlServer)
             useSqlServer();
     }
 
-    // The catalogue reached through ODBC under the name "SQL Server": the
-    // window composes the string from its four boxes, the file goes in txtdbq.
-    void useSqlServer()
-    {
-        fx::useTestOdbc();
-        op.access = false;
-        op.server = QStringLiteral("localhost");
-        op.uid = QStringLiteral("sa");
-        op.pwd = QStringLiteral("x");
-        op.dbq = catalog;
-    }
-
     void setVer(const QString& ver)
     {
-        fx::SqliteFile db(catalog);
-        db.exec(QStringLiteral("UPDATE System SET Ver = '") + QString(ver).replace(QLatin1Char('\''), QStringLiteral("''")) +
-                QStringLiteral("'"));
-    }
-
-    bool anythingOpen() const
-    {
-        return (st.cnPriceList && st.cnPriceList->isOpen()) || (st.cnCatalog && st.cnCatalog->isOpen()) ||
-               st.rsWork1.isOpen() || st.rsWork2.isOpen() || st.rsWork3.isOpen();
+        catalogDb().exec(QStringLiteral("UPDATE System SET Ver = '") + QString(ver).replace(QLatin1Char('\''), QStringLiteral("''")) +
+                         QStringLiteral("'"));
     }
 };
 
-// Turns the statement log on for one test and off again.
-struct LogStatements {
-    LogStatements() { db::StatementLog::enable(true); db::StatementLog::clear(); }
-    ~LogStatements() { db::StatementLog::enable(false); db::StatementLog::clear(); }
-    QStringList entries() const { return db::StatementLog::entries(); }
-};
+using fx::LogStatements;
 
 }   // namespace apptest

@@ -14,11 +14,10 @@
 #include "db/Database.h"
 #include "fixtures/Fixtures.h"
 #include "fixtures/RecordingOperator.h"
+#include "fixtures/RunHarness.h"
 #include "transfer/PartValues.h"
 
 #include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace transfertest {
 
@@ -26,28 +25,17 @@ inline QString Moving() { return QStringLiteral("กำลังย้ายข�
 inline QString Changing() { return QStringLiteral("กำลังเปลี่ยนราคา  "); }
 inline QString Adding() { return QStringLiteral("กำลังเพิ่มข้อมูลใหม่  "); }
 
-inline int32_t TodayStamp() { return DateKey(ThaiDateText(QDate::currentDate())); }
+inline int32_t TodayStamp() { return fx::todayStamp(); }
 
-struct TransferSetup {
-    fx::TempDir dir;
-    RecordingOperator op;
-    RunState st{op};
-    QString catalog = dir.file(QStringLiteral("Velkadine.accdb"));
-    QString priceList = dir.file(QStringLiteral("PriceList_UD.mdb"));
-
+// A catalogue of the label with the brand preset as the run's checks leave it,
+// and recording stand-ins for the part-update routine and the new-part writer.
+struct TransferSetup : fx::RunHarness {
     std::vector<PartValues> calls;     // every part handed to the update stand-in
     std::vector<int16_t> writerCalls;  // every group number the writer stand-in got
 
-    explicit TransferSetup(const QString& ver = QStringLiteral("V.31"))
+    explicit TransferSetup(const QString& ver = QStringLiteral("V.31")) : fx::RunHarness(specOf(ver))
     {
-        fx::CatalogSpec desc;
-        desc.ver = ver;
-        fx::makeCatalog(catalog, desc);
-        op.priceList = priceList;
-        op.dataVelkadine = catalog;
-        st.strVer = ver;
-        st.lngBrandID = desc.brandId;
-        st.strBrandCode = desc.brandCode;
+        presetBrand();
         st.updatePartOverride = [this](RunState&, const PartValues& v) {
             calls.push_back(v);
             return int16_t(0);
@@ -55,14 +43,11 @@ struct TransferSetup {
         st.addNewPartsOverride = [this](RunState&, int16_t n) { writerCalls.push_back(n); };
     }
 
-    // The price list, then both connections opened the way the button does.
-    void open(const std::map<int, std::vector<fx::PriceRow>>& groups, const std::vector<fx::PriceRow>& all = {},
-              const std::vector<int>* count = nullptr)
+    static fx::CatalogSpec specOf(const QString& ver)
     {
-        fx::makePriceList(priceList, groups, all, count);
-        st.cnPriceList->ConnectionString = fx::accessConnectionString(priceList);
-        st.cnPriceList->Open();
-        OpenCatalog(st);
+        fx::CatalogSpec spec;
+        spec.ver = ver;
+        return spec;
     }
 
     QStringList changingLines() const
