@@ -14,28 +14,6 @@ using namespace toolsb;
 
 namespace {
 
-QString newTable(int16_t n) { return QStringLiteral("PriceNew_") + QString::number(n); }
-
-QStringList kindColumns()
-{
-    return {QStringLiteral("Kind"),    QStringLiteral("AKind_1"), QStringLiteral("AKind_2"),
-            QStringLiteral("AKind_3"), QStringLiteral("AKind_4"), QStringLiteral("AKind_5")};
-}
-
-// "Update <table> Set <c> = '<v>' Where <c> = '<v>.00' " for the six kind
-// columns, for v = 0 then v = 1.
-void normaliseKindTexts(RunState& st, const QString& table)
-{
-    for (const char* pair : {"0", "1"}) {
-        const QString v = QLatin1String(pair);
-        for (const QString& c : kindColumns()) {
-            st.strSQL = QStringLiteral("Update ") + table + QStringLiteral(" Set ") + c + QStringLiteral(" = '") + v +
-                        QStringLiteral("' Where ") + c + QStringLiteral(" = '") + v + QStringLiteral(".00' ");
-            execPriceList(st);
-        }
-    }
-}
-
 void runOnPriceList(RunState& st, const QString& sql)
 {
     st.strSQL = sql;
@@ -51,14 +29,14 @@ void TruncateKinds(RunState& st)
     if (!ReadTableList(st, QStringLiteral("PriceList_Count"), st.GroupNos, st.GroupNoCount))
         return;
 
-    QStringList cols = kindColumns();
+    QStringList cols = KindColumns();
     cols << QStringLiteral("PartNO") << QStringLiteral("TName");
     for (int k = 1; k <= 12; ++k)
         cols << QStringLiteral("Model_%1").arg(k);
 
     for (int32_t i = 0; i < st.GroupNoCount; ++i) {
         const int16_t n = st.GroupNos[size_t(i)];
-        const QString table = newTable(n);
+        const QString table = NewTable(n);
         for (const QString& c : cols)
             runOnPriceList(st, QStringLiteral("Update ") + table + QStringLiteral(" Set ") + c +
                                    QStringLiteral(" = '' Where ") + c + QStringLiteral(" Is Null"));
@@ -70,7 +48,7 @@ void TruncateKinds(RunState& st)
         const QString step = QStringLiteral("กำลังแก้ Kind  ") + st.strBrandCode + QStringLiteral("_") +
                              QString::number(n) + QStringLiteral("  (");
         while (!st.rsWork1.EOF_()) {
-            for (const QString& c : kindColumns())
+            for (const QString& c : KindColumns())
                 st.rsWork1.setField(c, st.rsWork1.Fields(c).toText().left(1));
             const QString kind = st.rsWork1.Fields(QStringLiteral("Kind")).toText();
             const QString partNo = st.rsWork1.Fields(QStringLiteral("PartNO")).toText();
@@ -95,10 +73,10 @@ void TruncateKinds(RunState& st)
 void NormaliseKindValues(RunState& st)
 {
     const QString table = QStringLiteral("PriceNew_1");
-    for (const QString& c : kindColumns())
+    for (const QString& c : KindColumns())
         runOnPriceList(st, QStringLiteral("Update PriceNew_1 Set ") + c + QStringLiteral(" = 0 Where ") + c +
                                QStringLiteral(" Is Null "));
-    normaliseKindTexts(st, table);
+    NormaliseKindTexts(st, table);
 }
 
 void NormaliseIsuzuKinds(RunState& st, ToolArrays& ta)
@@ -109,7 +87,7 @@ void NormaliseIsuzuKinds(RunState& st, ToolArrays& ta)
     if (!ReadTableList(st, QStringLiteral("PriceNew_Count"), ta.NewGroupNos, ta.NewGroupNoCount))
         return;
     for (int32_t i = 0; i < ta.NewGroupNoCount; ++i)
-        normaliseKindTexts(st, newTable(ta.NewGroupNos[size_t(i)]));
+        NormaliseKindTexts(st, NewTable(ta.NewGroupNos[size_t(i)]));
 }
 
 // PriceNew_1 text clean-ups -------------------------------------------------
@@ -225,7 +203,7 @@ void SplitAltNoList(RunState& st)
         return;
 
     for (int32_t i = 0; i < st.GroupNoCount; ++i) {
-        const QString table = newTable(st.GroupNos[size_t(i)]);
+        const QString table = NewTable(st.GroupNos[size_t(i)]);
         for (int k = 1; k <= 5; ++k)
             runOnPriceList(st, QStringLiteral("Update ") + table + QStringLiteral(" Set AKind_%1 = '' ").arg(k));
         for (int k = 1; k <= 5; ++k)

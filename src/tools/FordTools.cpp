@@ -18,20 +18,6 @@ using namespace toolsb;
 
 namespace {
 
-// The 31 columns of a price row, in their order.
-QStringList priceRowColumns()
-{
-    QStringList c{QStringLiteral("Kind"), QStringLiteral("PartNO")};
-    for (int k = 1; k <= 5; ++k)
-        c << QStringLiteral("AKind_%1").arg(k) << QStringLiteral("AltNO_%1").arg(k);
-    c << QStringLiteral("EName") << QStringLiteral("TName");
-    for (int k = 1; k <= 12; ++k)
-        c << QStringLiteral("Model_%1").arg(k);
-    c << QStringLiteral("Description") << QStringLiteral("Import") << QStringLiteral("Price")
-      << QStringLiteral("DisPrice") << QStringLiteral("Sale");
-    return c;
-}
-
 bool isPartNoColumn(const QString& c)
 {
     return c == QLatin1String("PartNO") || c.startsWith(QLatin1String("AltNO_"));
@@ -104,7 +90,7 @@ void insertIntoPriceNew1(RunState& st, const LastRow& r)
 void mergeTable(RunState& st, int16_t n)
 {
     const QString table = QStringLiteral("PriceLast_") + QString::number(n);
-    const QStringList columns = priceRowColumns();
+    const QStringList columns = PriceRowColumns();
 
     for (const QString& c : columns) {
         if (c == QLatin1String("Price") || c == QLatin1String("Sale"))
@@ -185,7 +171,7 @@ void CompactFordPartNos(RunState& st, ToolArrays& ta)
     const QStringList cols{QStringLiteral("PartNO"),  QStringLiteral("AltNO_1"), QStringLiteral("AltNO_2"),
                            QStringLiteral("AltNO_3"), QStringLiteral("AltNO_4"), QStringLiteral("AltNO_5")};
     for (int32_t i = 0; i < ta.NewGroupNoCount; ++i) {
-        const QString table = QStringLiteral("PriceNew_") + QString::number(ta.NewGroupNos[size_t(i)]);
+        const QString table = NewTable(ta.NewGroupNos[size_t(i)]);
         for (const QString& c : cols) {
             st.strSQL = QStringLiteral("Update ") + table + QStringLiteral(" Set ") + c + QStringLiteral(" = '' Where ") +
                         c + QStringLiteral(" Is Null");

@@ -15,7 +15,6 @@ using namespace toolsb;
 
 namespace {
 
-QString newTable(int16_t n) { return QStringLiteral("PriceNew_") + QString::number(n); }
 QString ptaTable(const RunState& st) { return QStringLiteral("Pta") + QString::number(st.lngBrandID); }
 
 // "Update <table> Set <c> = '' Where <c> Is Null" plus a tail (a trailing
@@ -25,25 +24,6 @@ void clearNull(RunState& st, const QString& table, const QString& c, const QStri
     st.strSQL = QStringLiteral("Update ") + table + QStringLiteral(" Set ") + c + QStringLiteral(" = '' Where ") + c +
                 QStringLiteral(" Is Null") + tail;
     execPriceList(st);
-}
-
-QStringList kindColumns()
-{
-    return {QStringLiteral("Kind"),    QStringLiteral("AKind_1"), QStringLiteral("AKind_2"),
-            QStringLiteral("AKind_3"), QStringLiteral("AKind_4"), QStringLiteral("AKind_5")};
-}
-
-// The twelve statements that write the kinds "0.00" and "1.00" as "0" and "1".
-void normaliseKindTexts(RunState& st, const QString& table)
-{
-    for (const char* pair : {"0", "1"}) {
-        const QString v = QLatin1String(pair);
-        for (const QString& c : kindColumns()) {
-            st.strSQL = QStringLiteral("Update ") + table + QStringLiteral(" Set ") + c + QStringLiteral(" = '") + v +
-                        QStringLiteral("' Where ") + c + QStringLiteral(" = '") + v + QStringLiteral(".00' ");
-            execPriceList(st);
-        }
-    }
 }
 
 // A short number: not blank, and 1 to 9 characters as stored.
@@ -58,18 +38,14 @@ void FixHondaPartNew(RunState& st, ToolArrays& ta)
     if (!ReadTableList(st, QStringLiteral("PriceNew_Count"), ta.NewGroupNos, ta.NewGroupNoCount))
         return;
 
-    QStringList repaired{QStringLiteral("Kind"), QStringLiteral("FPartNO"), QStringLiteral("PartNew"),
-                         QStringLiteral("PartNO")};
-    for (int k = 1; k <= 5; ++k)
-        repaired << QStringLiteral("AKind_%1").arg(k) << QStringLiteral("AltNO_%1").arg(k);
-    repaired << QStringLiteral("EName") << QStringLiteral("TName");
-    for (int k = 1; k <= 12; ++k)
-        repaired << QStringLiteral("Model_%1").arg(k);
-    repaired << QStringLiteral("Import") << QStringLiteral("Price") << QStringLiteral("DisPrice")
-             << QStringLiteral("Sale");
+    // the price-row columns without Description, FPartNO and PartNew behind Kind
+    QStringList repaired = PriceRowColumns();
+    repaired.removeAll(QStringLiteral("Description"));
+    repaired.insert(1, QStringLiteral("FPartNO"));
+    repaired.insert(2, QStringLiteral("PartNew"));
 
     for (int32_t i = 0; i < ta.NewGroupNoCount; ++i) {
-        const QString table = newTable(ta.NewGroupNos[size_t(i)]);
+        const QString table = NewTable(ta.NewGroupNos[size_t(i)]);
         for (const QString& c : repaired) {
             if (c == QLatin1String("Price") || c == QLatin1String("Sale")) {
                 st.strSQL = QStringLiteral("Update ") + table + QStringLiteral(" Set ") + c +
@@ -130,7 +106,7 @@ void DropShortIsuzuPartNos(RunState& st, ToolArrays& ta)
 
     const QString blank = QStringLiteral(" ");
     for (int32_t i = 0; i < ta.NewGroupNoCount; ++i) {
-        const QString table = newTable(ta.NewGroupNos[size_t(i)]);
+        const QString table = NewTable(ta.NewGroupNos[size_t(i)]);
         clearNull(st, table, QStringLiteral("PartNO"), blank);
         clearNull(st, table, QStringLiteral("Kind"), blank);
         for (int k = 1; k <= 5; ++k) {
@@ -139,7 +115,7 @@ void DropShortIsuzuPartNos(RunState& st, ToolArrays& ta)
         }
         st.strSQL = QStringLiteral("Delete From ") + table + QStringLiteral(" Where PartNO = '' ");
         execPriceList(st);
-        normaliseKindTexts(st, table);
+        NormaliseKindTexts(st, table);
 
         st.strSQL = QStringLiteral("Select Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, "
                                    "AltNO_4, AKind_5, AltNO_5 From ") +
@@ -284,10 +260,10 @@ void FillIsuzuKindsFromCatalogue(RunState& st, ToolArrays& ta)
 
     for (int32_t i = 0; i < ta.NewGroupNoCount; ++i) {
         const int16_t n = ta.NewGroupNos[size_t(i)];
-        const QString table = newTable(n);
+        const QString table = NewTable(n);
         for (const QString& c : repaired)
             clearNull(st, table, c);
-        normaliseKindTexts(st, table);
+        NormaliseKindTexts(st, table);
 
         fillKinds(st, table, n, QStringLiteral("Kind"), QStringLiteral("PartNO"),
                   QStringLiteral("กำลังแก้ไข Kind (ISUZU_ "));
