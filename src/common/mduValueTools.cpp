@@ -2,14 +2,9 @@
 #include "common/mduValueTools.h"
 
 #include "common/Text.h"
+#include "common/mduValue.h"
 
 namespace {
-
-bool isControl(QChar c)
-{
-    const ushort u = c.unicode();
-    return u <= 20 || u == 127;
-}
 
 bool isDigit(QChar c)
 {
@@ -26,27 +21,8 @@ QString CleanTextField(QVariant& value)
     if (Trim(t).isEmpty())
         return QString();
 
-    // Control characters: the position steps on after a removal, so the
-    // character that moves into the freed place is not tested.
-    for (qsizetype p = 0; p < t.size(); ++p) {
-        if (isControl(t.at(p)))
-            t.remove(p, 1);
-    }
-    if (!t.isEmpty() && isControl(t.back()))
-        t.chop(1);
-
-    // Quotes and commas become blanks, stars go; again stepping on after a
-    // removal.
-    for (qsizetype p = 0; p < t.size(); ++p) {
-        if (t.at(p) == QLatin1Char('\''))
-            t[p] = QLatin1Char(' ');
-        if (t.at(p) == QLatin1Char(','))
-            t[p] = QLatin1Char(' ');
-        if (t.at(p) == QLatin1Char('*'))
-            t.remove(p, 1);
-    }
-
-    t = Trim(t);
+    // Control characters, quotes, commas and stars as CleanText treats them.
+    t = CleanText(t);
     if (!t.isEmpty() && t.back() == QLatin1Char('-'))
         t.chop(1);
     if (!t.isEmpty() && t.back() == QLatin1Char('*'))

@@ -27,42 +27,42 @@ void exec(RunState& st)
     st.cnPriceList->Execute(st.strSQL);
 }
 
-// The select of a checked write found no row after the last allowed write.
-[[noreturn]] void notWritten(const RunState& st, const QString& kind, const QString& partNo,
-                             const QString& table)
-{
-    const QString row = Trim(kind).isEmpty() ? partNo : kind + QStringLiteral("-") + partNo;
-    throw db::DbError(QStringLiteral("Row %1 not found in %2 after %3 writes")
-                          .arg(row, table)
-                          .arg(kMaxCheckedWrites),
-                      st.strSQL);
-}
-
-// True when strSQL, opened into rsWork3, finds a row; rsWork3 is closed.
-bool found(RunState& st)
-{
-    st.open(st.rsWork3, *st.cnPriceList);
-    const bool any = !st.rsWork3.EOF_();
-    st.rsWork3.Close();
-    return any;
-}
-
-// The columns of a group row, in PriceGroupRow order.
-const QString kGroupRowColumns = QStringLiteral(
-    "Kind, PartNO, PartNew, FPartNew, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, "
-    "AKind_4, AltNO_4, AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, "
-    "Model_5, Model_6, Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, "
-    "Import, Price, DisPrice, Sale");
-
-const QString kImportRowColumns = QStringLiteral(
-    "Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, AltNO_4, "
-    "AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, Model_5, Model_6, "
-    "Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, Import, Price, "
-    "DisPrice, Sale");
-
 QString col(const char* base, int k)
 {
     return QString::fromLatin1(base) + QString::number(k);
+}
+
+// The text columns that every reader takes the same way, each through
+// get(column): AKind_1 ... AKind_5, EName, TName, the models, Description,
+// Import and DisPrice.
+template <typename Get>
+void readTexts(ListRow& r, Get get)
+{
+    for (int k = 0; k < 5; ++k)
+        r.AKind[size_t(k)] = get(col("AKind_", k + 1));
+    r.EName = get(QStringLiteral("EName"));
+    r.TName = get(QStringLiteral("TName"));
+    for (int k = 0; k < 12; ++k)
+        r.Model[size_t(k)] = get(col("Model_", k + 1));
+    r.Description = get(QStringLiteral("Description"));
+    r.Import = get(QStringLiteral("Import"));
+    r.DisPrice = get(QStringLiteral("DisPrice"));
+}
+
+// A checked write: `insert`, then the select `check`, repeated until the
+// select finds the row or the last allowed write is made.
+void writeChecked(RunState& st, const QString& insert, const QString& check, const ListRow& r,
+                  const QString& table)
+{
+    for (int writes = 1;; ++writes) {
+        st.strSQL = insert;
+        exec(st);
+        st.strSQL = check;
+        if (FoundInWork3(st))
+            return;
+        if (writes >= kMaxCheckedWrites)
+            NotWritten(st, r, table);
+    }
 }
 
 void emptyListedGroups(RunState& st)
@@ -77,6 +77,80 @@ void emptyListedGroups(RunState& st)
 }
 
 }  // namespace
+
+const QString kGroupRowColumns = QStringLiteral(
+    "Kind, PartNO, PartNew, FPartNew, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, "
+    "AKind_4, AltNO_4, AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, "
+    "Model_5, Model_6, Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, "
+    "Import, Price, DisPrice, Sale");
+
+const QString kImportRowColumns = QStringLiteral(
+    "Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, AltNO_4, "
+    "AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, Model_5, Model_6, "
+    "Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, Import, Price, "
+    "DisPrice, Sale");
+
+QString StepText(const QString& task, int64_t total, int64_t done)
+{
+    return task + QStringLiteral("  (") + num(total - done) + QStringLiteral(")  ") +
+           num(ProgressPercent(done, total)) + QStringLiteral(" %");
+}
+
+QString KeyWhere(const QString& kind, const QString& column, const QString& value)
+{
+    const QString cond = column + QStringLiteral(" = ") + quoted(Trim(value));
+    return Trim(kind).isEmpty()
+        ? QStringLiteral("Where ") + cond
+        : QStringLiteral("Where Kind = ") + quoted(Trim(kind)) + QStringLiteral(" And ") + cond;
+}
+
+void NotWritten(const RunState& st, const ListRow& r, const QString& table)
+{
+    const QString row = Trim(r.Kind).isEmpty() ? r.PartNO : r.Kind + QStringLiteral("-") + r.PartNO;
+    throw db::DbError(QStringLiteral("Row %1 not found in %2 after %3 writes")
+                          .arg(row, table)
+                          .arg(kMaxCheckedWrites),
+                      st.strSQL);
+}
+
+bool FoundInWork3(RunState& st)
+{
+    st.open(st.rsWork3, *st.cnPriceList);
+    const bool any = !st.rsWork3.EOF_();
+    st.rsWork3.Close();
+    return any;
+}
+
+void ReadListRow(const db::Recordset& rs, ListRow& r, bool withKeys)
+{
+    auto text = [&](const QString& name) { return rs.Fields(name).toText(); };
+    r.Kind = text(QStringLiteral("Kind"));
+    r.PartNO = text(QStringLiteral("PartNO"));
+    if (withKeys) {
+        r.PartNew = text(QStringLiteral("PartNew"));
+        r.FPartNew = text(QStringLiteral("FPartNew"));
+    }
+    for (int k = 0; k < 5; ++k)
+        r.AltNO[size_t(k)] = text(col("AltNO_", k + 1));
+    readTexts(r, text);
+    r.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
+    r.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
+}
+
+void LoadListRows(RunState& st, ToolArrays& arr, bool withKeys, const std::function<void(ListRow&)>& each)
+{
+    st.open(st.rsWork1, *st.cnPriceList);
+    arr.ListRowCount = int32_t(st.rsWork1.RecordCount());
+    arr.ListRows.assign(size_t(arr.ListRowCount) + 1, ListRow{});
+    for (size_t i = 0; !st.rsWork1.EOF_(); ++i) {
+        if (i < size_t(arr.ListRowCount)) {
+            ReadListRow(st.rsWork1, arr.ListRows[i], withKeys);
+            each(arr.ListRows[i]);
+        }
+        st.rsWork1.MoveNext();
+    }
+    st.rsWork1.Close();
+}
 
 int16_t GroupOfRow(int32_t i)
 {
@@ -214,16 +288,7 @@ void ConvertImportTable(RunState& st, int16_t n)
                 r.AltNO[size_t(k)] = C(col("AltNO_", k + 1));
         }
         r.FPartNew = NormalizePartNO(r.PartNew);
-
-        for (int k = 0; k < 5; ++k)
-            r.AKind[size_t(k)] = C(col("AKind_", k + 1));
-        r.EName = C(QStringLiteral("EName"));
-        r.TName = C(QStringLiteral("TName"));
-        for (int k = 0; k < 12; ++k)
-            r.Model[size_t(k)] = C(col("Model_", k + 1));
-        r.Description = C(QStringLiteral("Description"));
-        r.Import = C(QStringLiteral("Import"));
-        r.DisPrice = C(QStringLiteral("DisPrice"));
+        readTexts(r, C);
         r.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
         r.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
         if (r.Sale.isZero())
@@ -244,20 +309,10 @@ void ConvertImportTable(RunState& st, int16_t n)
         st.ui.yield();
 
         if (!Trim(r.FPartNew).isEmpty()) {
-            const QString insert = QStringLiteral("Insert Into PriceList ") + GroupRowValues(r);
-            const QString where = Trim(r.Kind).isEmpty()
-                ? QStringLiteral("Where PartNO = ") + quoted(Trim(r.PartNO))
-                : QStringLiteral("Where Kind = ") + quoted(Trim(r.Kind)) +
-                      QStringLiteral(" And PartNO = ") + quoted(Trim(r.PartNO));
-            for (int writes = 1;; ++writes) {
-                st.strSQL = insert;
-                exec(st);
-                st.strSQL = QStringLiteral("Select PartNO From PriceList ") + where;
-                if (found(st))
-                    break;
-                if (writes >= kMaxCheckedWrites)
-                    notWritten(st, r.Kind, r.PartNO, QStringLiteral("PriceList"));
-            }
+            writeChecked(st, QStringLiteral("Insert Into PriceList ") + GroupRowValues(r),
+                         QStringLiteral("Select PartNO From PriceList ") +
+                             KeyWhere(r.Kind, QStringLiteral("PartNO"), r.PartNO),
+                         r, QStringLiteral("PriceList"));
         }
         st.rsWork1.MoveNext();
     }
@@ -290,9 +345,7 @@ void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr)
         const QString K = arr.DistinctKeys[size_t(j)].Kind;
         const QString F = arr.DistinctKeys[size_t(j)].FPartNew;
         ++done;
-        st.ui.setTxtQTY(QStringLiteral("กำลังหา PartNO ซ้ำ  ") + st.strBrandCode + QStringLiteral("  (") +
-                        num(total - done) + QStringLiteral(")  ") + num(ProgressPercent(done, total)) +
-                        QStringLiteral(" %"));
+        st.ui.setTxtQTY(StepText(QStringLiteral("กำลังหา PartNO ซ้ำ  ") + st.strBrandCode, total, done));
         st.ui.setTxtPartNO(Trim(K).isEmpty() ? F : K + QStringLiteral("-") + F);
         st.ui.yield();
 
@@ -339,63 +392,21 @@ void MoveRowsIntoGroups(RunState& st, ToolArrays& arr)
 {
     int64_t done = 0;
     st.strSQL = QStringLiteral("Select ") + kGroupRowColumns + QStringLiteral(" From PriceList Order By PartNO");
-    st.open(st.rsWork1, *st.cnPriceList);
-    arr.ListRowCount = int32_t(st.rsWork1.RecordCount());
+    LoadListRows(st, arr, true, [](ListRow& r) { r.ModelList = JoinModels(r.Model); });
     const int64_t total = arr.ListRowCount;
-    arr.ListRows.assign(size_t(arr.ListRowCount) + 1, ListRow{});
-    for (size_t i = 0; !st.rsWork1.EOF_(); ++i) {
-        if (i < size_t(arr.ListRowCount)) {
-            const db::Recordset& rs = st.rsWork1;
-            auto text = [&](const QString& name) { return rs.Fields(name).toText(); };
-            ListRow& r = arr.ListRows[i];
-            r.Kind = text(QStringLiteral("Kind"));
-            r.PartNO = text(QStringLiteral("PartNO"));
-            r.PartNew = text(QStringLiteral("PartNew"));
-            r.FPartNew = text(QStringLiteral("FPartNew"));
-            for (int k = 0; k < 5; ++k) {
-                r.AKind[size_t(k)] = text(col("AKind_", k + 1));
-                r.AltNO[size_t(k)] = text(col("AltNO_", k + 1));
-            }
-            r.EName = text(QStringLiteral("EName"));
-            r.TName = text(QStringLiteral("TName"));
-            for (int k = 0; k < 12; ++k)
-                r.Model[size_t(k)] = text(col("Model_", k + 1));
-            r.Description = text(QStringLiteral("Description"));
-            r.Import = text(QStringLiteral("Import"));
-            r.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
-            r.DisPrice = text(QStringLiteral("DisPrice"));
-            r.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
-            r.ModelList = JoinModels(r.Model);
-        }
-        st.rsWork1.MoveNext();
-    }
-    st.rsWork1.Close();
 
     const int32_t count = arr.ListRowCount;
     for (int32_t i = 0; i < count; ++i) {
         const ListRow& R = arr.ListRows[size_t(i)];
         ++done;
-        st.ui.setTxtQTY(QStringLiteral("กำลังแยกรายการสินค้า  (") + num(total - done) + QStringLiteral(")  ") +
-                        num(ProgressPercent(done, total)) + QStringLiteral(" %"));
+        st.ui.setTxtQTY(StepText(QStringLiteral("กำลังแยกรายการสินค้า"), total, done));
         st.ui.setTxtPartNO(RowLine(R.Kind, R.PartNO, R.TName, R.ModelList));
         st.ui.yield();
 
         const QString table = QStringLiteral("PriceList_") + num(GroupOfRow(i));
-        const bool noKind = Trim(R.Kind).isEmpty();
-        const QString where = noKind
-            ? QStringLiteral("Where PartNO = ") + quoted(Trim(R.PartNO))
-            : QStringLiteral("Where Kind = ") + quoted(Trim(R.Kind)) + QStringLiteral(" And PartNO = ") +
-                  quoted(Trim(R.PartNO));
-        const QString insert = QStringLiteral("Insert Into ") + table + QStringLiteral(" ") + GroupRowValues(R);
-        for (int writes = 1;; ++writes) {
-            st.strSQL = insert;
-            exec(st);
-            st.strSQL = QStringLiteral("Select PartNO From ") + table + QStringLiteral(" ") + where;
-            if (found(st))
-                break;
-            if (writes >= kMaxCheckedWrites)
-                notWritten(st, R.Kind, R.PartNO, table);
-        }
+        const QString where = KeyWhere(R.Kind, QStringLiteral("PartNO"), R.PartNO);
+        writeChecked(st, QStringLiteral("Insert Into ") + table + QStringLiteral(" ") + GroupRowValues(R),
+                     QStringLiteral("Select PartNO From ") + table + QStringLiteral(" ") + where, R, table);
         st.strSQL = QStringLiteral("Delete From PriceList ") + where;
         exec(st);
     }

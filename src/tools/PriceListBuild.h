@@ -7,10 +7,14 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 #include "tools/ToolState.h"
 
 struct RunState;
+namespace db {
+class Recordset;
+}
 
 // The whole build: empties the working table and the listed groups, cleans
 // and converts each listed import table, removes cheaper duplicates and moves
@@ -46,3 +50,26 @@ QString RowLine(const QString& kind, const QString& partNo, const QString& tName
 // How often a write that is checked by a select is made before the tool
 // gives up with an error naming the row and the table.
 constexpr int kMaxCheckedWrites = 3;
+
+// Shared by the build and the merges of a newer list.
+// The 33 columns of a group row, in PriceGroupRow order, and the 31 columns
+// of an import row, in PriceRow order, as select lists.
+extern const QString kGroupRowColumns;
+extern const QString kImportRowColumns;
+// "<task>  (<left>)  <percent> %"
+QString StepText(const QString& task, int64_t total, int64_t done);
+// "Where [Kind = '<kind>' And ]<column> = '<value>'", kind and value trimmed
+// and quoted; the kind only when it is not blank.
+QString KeyWhere(const QString& kind, const QString& column, const QString& value);
+// The error of a checked write whose select, strSQL, found no row of r in
+// `table` after the last allowed write.
+[[noreturn]] void NotWritten(const RunState& st, const ListRow& r, const QString& table);
+// True when strSQL, opened into rsWork3, finds a row; rsWork3 is closed.
+bool FoundInWork3(RunState& st);
+// Reads the current row of rs into r as stored: the PriceRow columns, and
+// PartNew and FPartNew when withKeys.
+void ReadListRow(const db::Recordset& rs, ListRow& r, bool withKeys);
+// Opens strSQL into rsWork1 and reads every row into ListRows (slots 0 ...
+// count, the last one empty); ListRowCount takes the reported row count.
+// `each` runs after each row is read. rsWork1 is closed afterwards.
+void LoadListRows(RunState& st, ToolArrays& arr, bool withKeys, const std::function<void(ListRow&)>& each);
