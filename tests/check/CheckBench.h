@@ -1,89 +1,60 @@
-// A price list and a catalogue of one label in a fresh folder, a recording
-// operator and a run state with both connections open, for running one
-// price check pass at a time.
+// A price list and a catalogue of one label, both connections open and the
+// statement log on, for running the price check passes one at a time.
 #pragma once
 
 #include <QString>
 #include <QVariantMap>
-#include <gtest/gtest.h>
 #include <map>
 #include <vector>
 
-#include "app/CatalogConnection.h"
-#include "app/RunState.h"
-#include "db/Database.h"
-#include "fixtures/Fixtures.h"
 #include "fixtures/LabelTables.h"
-#include "fixtures/RecordingOperator.h"
+#include "fixtures/RunHarness.h"
 
 namespace checktest {
 
-inline QVariantMap part(const QString& kind, const QString& partNo, double price, double sale,
-                        const QString& fPartNo = QString())
+// A catalogue part. The padded part tables know a part by FPartNO only, and
+// "P.45 (Bar)" keeps its prices in Price1 and Sale1.
+inline QVariantMap part(const QString& ver, const QString& kind, const QString& partNo, double price,
+                        double sale, const QString& fPartNo = QString())
 {
-    return {{QStringLiteral("Kind"), kind},
-            {QStringLiteral("PartNO"), partNo},
-            {QStringLiteral("FPartNO"), fPartNo.isNull() ? partNo : fPartNo},
-            {QStringLiteral("Price"), price},
-            {QStringLiteral("Sale"), sale}};
+    QVariantMap p{{QStringLiteral("FPartNO"), fPartNo.isNull() ? partNo : fPartNo}};
+    if (!fx::isPaddedLabel(ver)) {
+        p[QStringLiteral("Kind")] = kind;
+        p[QStringLiteral("PartNO")] = partNo;
+    }
+    const bool p45 = ver.trimmed() == QLatin1String("P.45 (Bar)");
+    p[p45 ? QStringLiteral("Price1") : QStringLiteral("Price")] = price;
+    p[p45 ? QStringLiteral("Sale1") : QStringLiteral("Sale")] = sale;
+    return p;
 }
 
-struct Bench {
-    fx::TempDir dir;
-    QString listFile = dir.file(QStringLiteral("PriceList_UD.mdb"));
-    QString catalogFile = dir.file(QStringLiteral("Velkadine.mdb"));
-    QString ver;
-    int brandId;
-    RecordingOperator op;
-    RunState st{op};
+struct Bench : fx::RunHarness {
+    fx::LogStatements log;
 
-    Bench(const QString& label, const std::map<int, std::vector<fx::PriceRow>>& groups,
-          const std::vector<QVariantMap>& catalogParts = {}, int brand = 7,
+    Bench(const QString& ver, const std::map<int, std::vector<fx::PriceRow>>& groups,
+          const std::vector<QVariantMap>& catalogParts = {}, int brandId = 7,
           const std::vector<fx::PriceRow>& all = {})
-        : ver(label), brandId(brand)
+        : RunHarness(fx::CatalogSpec{ver, brandId})
     {
-        fx::makePriceList(listFile, groups, all);
-        fx::CatalogSpec spec;
-        spec.ver = label;
-        spec.brandId = brand;
-        fx::makeCatalog(catalogFile, spec);
-        if (!catalogParts.empty()) {
-            fx::SqliteFile cat(catalogFile);
-            for (QVariantMap p : catalogParts) {
-                // The padded part tables know a part by FPartNO only.
-                if (fx::isPaddedLabel(label)) {
-                    p.remove(QStringLiteral("Kind"));
-                    p.remove(QStringLiteral("PartNO"));
-                }
-                fx::insertPart(cat, label, brand, p);
-            }
+        {
+            fx::SqliteFile cat = catalogDb();
+            for (const QVariantMap& p : catalogParts)
+                fx::insertPart(cat, ver, brandId, p);
         }
-        op.priceList = listFile;
-        op.dataVelkadine = catalogFile;
-        st.strVer = label;
-        st.lngBrandID = brand;
-        st.cnPriceList->ConnectionString = fx::accessConnectionString(listFile);
-        st.cnPriceList->Open();
-        OpenCatalog(st);
-        db::StatementLog::enable(true);
+        presetBrand();
+        open(groups, all);
         db::StatementLog::clear();
     }
-    ~Bench()
-    {
-        db::StatementLog::enable(false);
-        if (st.cnPriceList->isOpen())
-            st.cnPriceList->Close();
-        if (st.cnCatalog && st.cnCatalog->isOpen())
-            st.cnCatalog->Close();
-    }
 
-    // PartNO of every PriceListAll row, in table order.
+    // Kind-PartNO of every PriceListAll row, in table order.
     QStringList copiedParts()
     {
-        fx::SqliteFile list(listFile);
         QStringList out;
-        for (const QVariantList& r : list.rows(QStringLiteral("SELECT Kind, PartNO FROM PriceListAll ORDER BY rowid")))
-            out << (r[0].toString().isEmpty() ? r[1].toString() : r[0].toString() + QStringLiteral("-") + r[1].toString());
+        const QString sql = QStringLiteral("SELECT Kind, PartNO FROM PriceListAll ORDER BY rowid");
+        for (const QVariantList& r : priceListDb().rows(sql)) {
+            const QString kind = r[0].toString();
+            out << (kind.isEmpty() ? QString() : kind + QStringLiteral("-")) + r[1].toString();
+        }
         return out;
     }
 
@@ -96,7 +67,7 @@ struct Bench {
         return out;
     }
 
-    // Highest grid row holding any text (0 when only headings or nothing).
+    // Highest grid row holding any text (0 when none).
     int lastWrittenRow() const
     {
         int last = 0;
@@ -105,21 +76,6 @@ struct Bench {
                 last = rc.first;
         return last;
     }
-
-    static QStringList statementsStartingWith(const QString& head)
-    {
-        QStringList out;
-        for (const QString& s : db::StatementLog::entries())
-            if (s.startsWith(head))
-                out << s;
-        return out;
-    }
 };
 
 }   // namespace checktest
-
-// Texts in failure messages as text.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}

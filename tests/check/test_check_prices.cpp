@@ -1,83 +1,65 @@
-// The first price check: which rows reach PriceListAll, in which form, and
-// how each label family looks a part up.
+// The two price check passes: which rows the first check copies into
+// PriceListAll, which the final report lists in the grid and how, and how
+// each label family looks a part up.
 #include <gtest/gtest.h>
 
 #include "CheckBench.h"
 #include "check/PriceCheck.h"
 
 using checktest::Bench;
-using checktest::part;
 using fx::row;
 
 namespace {
 
-const QString kUD = QStringLiteral("UD");
+const QString kV31 = QStringLiteral("V.31");
 
-// Every branch of the decision on a V.31 catalogue.
-TEST(CheckPrices, CopiesMissingAndDifferingRowsOnly)
+QVariantMap part(const QString& kind, const QString& partNo, double price, double sale)
 {
-    Bench b(QStringLiteral("V.31"),
+    return checktest::part(kV31, kind, partNo, price, sale);
+}
+
+// Every branch of the decision, through both passes on one V.31 fixture.
+TEST(PriceChecks, EachBranchCopiedAndListed)
+{
+    fx::PriceRow missing = row("K", "B1", "ใหม่", 100, 0);
+    missing.Model[0] = "NPR";
+    missing.Model[2] = "NKR";
+    fx::PriceRow price = row("", "F5", "", 120.25, 7);
+    price.EName = "English only";
+    Bench b(kV31,
             {{1,
-              {
-                  row("K", "A0", "both zero, missing", 0, 0),
-                  row("K", "B1", "missing", 100, 0),
-                  row("K", "C2", "same price and sale", 100, 90),
-                  row("K", "D3", "same price, list sale 0", 100, 0),
-                  row("K", "E4", "same price, other sale", 100, 95),
-                  row("K", "F5", "other price", 120, 0),
-                  row("K", "G6", "other price, list price 0", 0, 5),
-                  row("K", "H7", "list price 0 = catalogue 0, other sale", 0, 5),
-              }}},
+              {row("K", "A0", "both zero, missing", 0, 0), missing, row("K", "C2", "same", 100, 90),
+               row("K", "D3", "list sale 0", 100, 0), row("K", "E4", "ขาย", 100, 95.5), price,
+               row("K", "G6", "other price, list price 0", 0, 5), row("K", "H7", "ศูนย์", 0, 5),
+               row("", "I8", "ไม่มี", 0, 3)}}},
             {part("K", "C2", 100, 90), part("K", "D3", 100, 90), part("K", "E4", 100, 90),
-             part("K", "F5", 100, 90), part("K", "G6", 100, 90), part("K", "H7", 0, 7)});
+             part("", "F5", 99.5, 90), part("K", "G6", 100, 90), part("K", "H7", 0, 7)});
 
     CheckPricesByVersion(b.st);
+    EXPECT_EQ(b.copiedParts(), QStringList({"K-B1", "K-E4", "F5", "K-H7", "I8"}));
 
-    EXPECT_EQ(b.copiedParts(),
-              QStringList({"K-B1", "K-E4", "K-F5", "K-H7"}));
-    // A row whose list prices are both 0 is never looked up.
-    EXPECT_TRUE(Bench::statementsStartingWith("Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A0'")
+    ReportPricesByVersion(b.st);
+    EXPECT_EQ(b.gridRow(1), QStringList({"1", "New", "K - B1", "ใหม่", "NPR, NKR", "", "100"}));
+    EXPECT_EQ(b.gridRow(2), QStringList({"2", "", "K-E4", "ขาย", "", "90", "95.5"}));
+    EXPECT_EQ(b.gridRow(3), QStringList({"3", "", "F5", "", "", "99.5", "120.25"}));
+    EXPECT_EQ(b.gridRow(4), QStringList({"4", "", "K-H7", "ศูนย์", "", "7", "5"}));
+    EXPECT_EQ(b.gridRow(5), QStringList({"5", "New", "I8", "ไม่มี", "", "", "0"}));
+    EXPECT_EQ(b.lastWrittenRow(), 5);
+    EXPECT_TRUE(b.op.gridText(0, 1).isNull());   // the heading row is never written
+
+    // Both passes looked up every row but the one whose list prices are both 0.
+    EXPECT_EQ(b.log.startingWith("Select Price, Sale From Pta7 ").size(), 2 * 8);
+    EXPECT_TRUE(b.log.startingWith("Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A0'")
                     .isEmpty());
-    EXPECT_EQ(Bench::statementsStartingWith("Select Price, Sale From Pta7 ").size(), 7);
-    EXPECT_FALSE(b.st.rsWork1.isOpen());
-    EXPECT_FALSE(b.st.rsWork2.isOpen());
-    EXPECT_FALSE(b.st.rsWork3.isOpen());
+    EXPECT_FALSE(b.st.rsWork1.isOpen() || b.st.rsWork2.isOpen() || b.st.rsWork3.isOpen());
 }
 
-TEST(CheckPrices, DecisionTable)
+// The copied row carries the list's 33 values trimmed, quotes doubled, with
+// the list's own Sale; a row without a kind is looked up and re-checked
+// without it.
+TEST(PriceChecks, CopiedRowIsTheListRowAsRead)
 {
-    using pricecheck::Decide;
-    using pricecheck::Verdict;
-    auto c = [](double v) { return Currency::fromDouble(v); };
-    struct Case {
-        double price, sale;
-        bool found;
-        double catPrice, catSale;
-        Verdict expected;
-    };
-    const Case cases[] = {
-        {0, 0, false, 0, 0, Verdict::Skip},
-        {0, 0, true, 5, 5, Verdict::Skip},
-        {10, 0, false, 0, 0, Verdict::Missing},
-        {0, 3, false, 0, 0, Verdict::Missing},
-        {10, 8, true, 10, 8, Verdict::Skip},
-        {10, 0, true, 10, 8, Verdict::Skip},
-        {10, 9, true, 10, 8, Verdict::SaleDiffers},
-        {11, 9, true, 10, 8, Verdict::PriceDiffers},
-        {0, 9, true, 10, 8, Verdict::Skip},
-        {0, 9, true, 0, 8, Verdict::SaleDiffers},
-        {10.0001, 0, true, 10, 0, Verdict::PriceDiffers},
-    };
-    for (const Case& k : cases)
-        EXPECT_EQ(Decide(c(k.price), c(k.sale), k.found, c(k.catPrice), c(k.catSale)), k.expected)
-            << k.price << " " << k.sale << " " << k.found << " " << k.catPrice << " " << k.catSale;
-}
-
-// The copied row carries the list's 33 values, trimmed, with the list's
-// own prices (Sale not replaced by Price), in the exact statement text.
-TEST(CheckPrices, WritesTheListRowAsRead)
-{
-    fx::PriceRow r = row(" K ", " AB-1 ", " ไทย ", 120.5, 0);
+    fx::PriceRow r = row(" K' ", " AB'1 ", " ไทย ", 120.5, 0);
     r.PartNew = "PN";
     r.FPartNew = "FPN";
     for (int i = 0; i < 5; ++i) {
@@ -87,56 +69,29 @@ TEST(CheckPrices, WritesTheListRowAsRead)
     r.EName = "Eng";
     for (int i = 0; i < 12; ++i)
         r.Model[i] = QStringLiteral("M%1").arg(i + 1);
-    r.Description = "desc";
+    r.Description = "it's";
     r.Import = "imp";
     r.DisPrice = " 5% ";
-    Bench b(QStringLiteral("V.31"), {{1, {r}}}, {part("K", "AB-1", 100.25, 0)});
+    Bench b(kV31, {{1, {r, row("", "X9", "t", 10, 0)}}}, {part("K'", "AB'1", 100.25, 0)});
 
     CheckPricesByVersion(b.st);
 
-    const QString insert = QStringLiteral(
-        "Insert Into PriceListAll Values( 'K', 'AB-1', 'PN', 'FPN', 'a1', 'n1', 'a2', 'n2', 'a3', 'n3', "
-        "'a4', 'n4', 'a5', 'n5', 'Eng', 'ไทย', 'M1', 'M2', 'M3', 'M4', 'M5', 'M6', 'M7', 'M8', 'M9', "
-        "'M10', 'M11', 'M12', 'desc', 'imp', 120.5, '5%', 0 )");
-    EXPECT_EQ(Bench::statementsStartingWith("Insert Into PriceListAll"), QStringList{insert});
-    EXPECT_EQ(Bench::statementsStartingWith("Select PartNO From PriceListAll"),
-              QStringList{"Select PartNO From PriceListAll Where Kind = 'K' And PartNO = 'AB-1'"});
-
-    fx::SqliteFile list(b.listFile);
-    const auto rows = list.rows(QStringLiteral("SELECT * FROM PriceListAll"));
-    ASSERT_EQ(rows.size(), 1u);
-    ASSERT_EQ(rows[0].size(), 33);
-    EXPECT_EQ(rows[0][1].toString(), "AB-1");
-    EXPECT_EQ(rows[0][15].toString(), "ไทย");
-    EXPECT_EQ(rows[0][30].toDouble(), 120.5);
-    EXPECT_EQ(rows[0][31].toString(), "5%");
-    EXPECT_EQ(rows[0][32].toDouble(), 0.0);
+    EXPECT_EQ(b.copiedParts(), QStringList({"K'-AB'1", "X9"}));
+    EXPECT_EQ(b.log.startingWith("Insert Into PriceListAll").first(),
+              "Insert Into PriceListAll Values( 'K''', 'AB''1', 'PN', 'FPN', 'a1', 'n1', 'a2', 'n2', 'a3', 'n3', "
+              "'a4', 'n4', 'a5', 'n5', 'Eng', 'ไทย', 'M1', 'M2', 'M3', 'M4', 'M5', 'M6', 'M7', 'M8', 'M9', "
+              "'M10', 'M11', 'M12', 'it''s', 'imp', 120.5, '5%', 0 )");
+    EXPECT_EQ(b.log.startingWith("Select Price, Sale From"),
+              QStringList({"Select Price, Sale From Pta7 Where Kind = 'K''' And PartNO = 'AB''1'",
+                           "Select Price, Sale From Pta7 Where PartNO = 'X9'"}));
+    EXPECT_EQ(b.log.startingWith("Select PartNO From PriceListAll"),
+              QStringList({"Select PartNO From PriceListAll Where Kind = 'K''' And PartNO = 'AB''1'",
+                           "Select PartNO From PriceListAll Where PartNO = 'X9'"}));
 }
 
-TEST(CheckPrices, EmptyKindIsLookedUpAndCheckedWithoutIt)
-{
-    Bench b(QStringLiteral("V.31"), {{1, {row("", "X9", "t", 10, 0)}}});
-    CheckPricesByVersion(b.st);
-    EXPECT_EQ(Bench::statementsStartingWith("Select Price, Sale From"),
-              QStringList{"Select Price, Sale From Pta7 Where PartNO = 'X9'"});
-    EXPECT_EQ(Bench::statementsStartingWith("Select PartNO From PriceListAll"),
-              QStringList{"Select PartNO From PriceListAll Where PartNO = 'X9'"});
-    EXPECT_EQ(b.copiedParts(), QStringList{"X9"});
-}
-
-// A quote in the list's texts is doubled in every statement, so the row is
-// looked up, copied and read back like any other.
-TEST(CheckPrices, QuotesInTextsAreEscaped)
-{
-    fx::PriceRow r = row("K'", "O'NEIL", "it's", 10, 0);
-    Bench b(QStringLiteral("V.31"), {{1, {r}}});
-    CheckPricesByVersion(b.st);
-    EXPECT_EQ(b.copiedParts(), QStringList{"K'-O'NEIL"});
-    EXPECT_EQ(Bench::statementsStartingWith("Select Price, Sale From"),
-              QStringList{"Select Price, Sale From Pta7 Where Kind = 'K''' And PartNO = 'O''NEIL'"});
-}
-
-TEST(CheckPrices, StatusLinesAndPartLines)
+// The first check's row line has one blank before the bracket, the
+// report's two; the part line names the kind, the name and the models.
+TEST(PriceChecks, StatusAndPartLines)
 {
     fx::PriceRow a = row("K", "A1", "ไทยเอ", 10, 0);
     a.Model[0] = "M1";
@@ -144,180 +99,125 @@ TEST(CheckPrices, StatusLinesAndPartLines)
     fx::PriceRow c = row("", "C3", "", 10, 0);
     c.EName = "English";
     c.Model[1] = "M2";
-    Bench b(QStringLiteral("V.31"), {{4, {a, row("K", "B2", "บี", 0, 0), c}}});
+    Bench b(kV31, {{4, {a, row("K", "B2", "บี", 0, 0), c}}}, {part("K", "A1", 10, 0)});
 
     CheckPricesByVersion(b.st);
+    EXPECT_EQ(b.op.qtyLines,
+              QStringList({"กำลังครวจสอบข้อมูล  UD", "กำลังตรวจสอบข้อมูล  UD_4 (2)  33 %",
+                           "กำลังตรวจสอบข้อมูล  UD_4 (1)  66 %", "กำลังตรวจสอบข้อมูล  UD_4 (0)  100 %",
+                           "กำลังตรวจสอบข้อมูล  UD  100 %"}));
+    EXPECT_EQ(b.op.partLines, QStringList({"K-A1 - ไทยเอ   M1, M2", "K-B2 - บี   ", "C3 - English   , M2"}));
+    EXPECT_EQ(b.op.yields, 5);   // start, one per row, end
 
-    EXPECT_EQ(b.op.qtyLines, QStringList({
-                                 "กำลังครวจสอบข้อมูล  UD",
-                                 "กำลังตรวจสอบข้อมูล  UD_4 (2)  33 %",
-                                 "กำลังตรวจสอบข้อมูล  UD_4 (1)  66 %",
-                                 "กำลังตรวจสอบข้อมูล  UD_4 (0)  100 %",
-                                 "กำลังตรวจสอบข้อมูล  UD  100 %",
-                             }));
-    EXPECT_EQ(b.op.partLines, QStringList({
-                                  "K-A1 - ไทยเอ   M1, M2",
-                                  "K-B2 - บี   ",
-                                  "C3 - English   , M2",
-                              }));
-    EXPECT_EQ(b.op.yields, 5);
+    b.op.qtyLines.clear();
+    b.op.yields = 0;
+    ReportPricesByVersion(b.st);
+    EXPECT_EQ(b.op.qtyLines.at(1), "กำลังตรวจสอบข้อมูล  UD_4  (2)  33 %");
+    EXPECT_EQ(b.op.yields, 6);   // and one per grid row written
 }
 
-TEST(CheckPrices, EmptiesPriceListAllEvenWithoutGroups)
+// PriceListAll is emptied first; the groups are walked in the count
+// table's order and the report's numbering runs on across them, with the
+// catalogue opened anew for each group.
+TEST(PriceChecks, GroupsInCountOrderNumberedOnAcross)
 {
-    Bench b(QStringLiteral("V.31"), {}, {}, 7, {row("K", "OLD", "stale", 1, 0)});
-    b.st.GroupNos = {9, 0};
-    b.st.GroupNoCount = 1;
-
-    CheckPricesByVersion(b.st);
-
-    EXPECT_TRUE(b.copiedParts().isEmpty());
-    EXPECT_EQ(b.op.qtyLines, QStringList({"กำลังครวจสอบข้อมูล  UD", "กำลังตรวจสอบข้อมูล  UD  100 %"}));
-    EXPECT_EQ(b.st.GroupNoCount, 1);
-    EXPECT_EQ(b.st.GroupNos[0], 9);
-}
-
-TEST(CheckPrices, ReplacesEarlierRowsAndWalksGroupsInCountOrder)
-{
-    Bench b(QStringLiteral("V.31"), {{3, {row("K", "C", "c", 1, 0)}}, {1, {row("K", "B", "b", 1, 0), row("K", "A", "a", 1, 0)}}, {2, {}}},
+    Bench b(kV31,
+            {{3, {row("K", "C", "c", 1, 0)}}, {1, {row("K", "B", "b", 1, 0), row("K", "A", "a", 1, 0)}},
+             {2, {}}},
             {}, 7, {row("K", "OLD", "stale", 1, 0)});
     CheckPricesByVersion(b.st);
     EXPECT_EQ(b.copiedParts(), QStringList({"K-A", "K-B", "K-C"}));
     EXPECT_EQ(b.st.GroupNoCount, 3);
-    EXPECT_EQ(b.st.GroupNos[0], 1);
     EXPECT_EQ(b.st.GroupNos[2], 3);
+
+    b.st.cnCatalog->Close();
+    ReportPricesByVersion(b.st);
+    EXPECT_EQ(b.lastWrittenRow(), 3);
+    EXPECT_EQ(b.gridRow(3).mid(0, 3), QStringList({"3", "New", "K - C"}));
+    EXPECT_TRUE(b.st.cnCatalog->isOpen());
+}
+
+// The grid gains one row whenever the row about to be written is its last.
+TEST(PriceChecks, GridGrowsAtItsLastRow)
+{
+    struct Case {
+        int rowsBefore, listed, rowsAfter;
+    };
+    for (const Case& k : {Case{30, 28, 30}, Case{30, 29, 31}, Case{30, 31, 33}, Case{2, 3, 5}}) {
+        std::vector<fx::PriceRow> rows;
+        for (int i = 0; i < k.listed; ++i)
+            rows.push_back(row("K", QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')), "t", 10, 0));
+        Bench b(kV31, {{1, rows}});
+        b.op.rows = k.rowsBefore;
+        ReportPricesByVersion(b.st);
+        EXPECT_EQ(b.op.rows, k.rowsAfter) << k.listed;
+        EXPECT_EQ(b.op.gridText(k.listed, 1), QString::number(k.listed));
+    }
 }
 
 // A row that never shows after its insert is tried three times in all,
 // then the run ends with an error naming the part and the table.
-TEST(CheckPrices, InsertThatNeverShowsGivesUpAfterThreeTries)
+TEST(PriceChecks, InsertThatNeverShowsGivesUpAfterThreeTries)
 {
-    Bench b(QStringLiteral("V.31"), {{1, {row("K", "LOST", "t", 10, 0)}}});
-    {
-        fx::SqliteFile list(b.listFile);
-        list.exec(QStringLiteral("CREATE TRIGGER vanish AFTER INSERT ON PriceListAll BEGIN "
-                                 "DELETE FROM PriceListAll WHERE rowid = new.rowid; END;"));
-    }
-    try {
-        CheckPricesByVersion(b.st);
-        FAIL() << "no error";
-    } catch (const db::DbError& e) {
-        EXPECT_TRUE(e.driverText().contains("K-LOST")) << e.driverText().toStdString();
-        EXPECT_TRUE(e.driverText().contains("PriceListAll"));
-    }
-    EXPECT_EQ(Bench::statementsStartingWith("Insert Into PriceListAll").size(), 3);
+    Bench b(kV31, {{1, {row("K", "LOST", "t", 10, 0)}}});
+    b.priceListDb().exec(QStringLiteral("CREATE TRIGGER vanish AFTER INSERT ON PriceListAll BEGIN "
+                                        "DELETE FROM PriceListAll WHERE rowid = new.rowid; END;"));
+    const QString error = b.guarded(CheckPricesByVersion);
+    EXPECT_TRUE(error.contains("K-LOST") && error.contains("PriceListAll")) << error.toStdString();
+    EXPECT_EQ(b.log.startingWith("Insert Into PriceListAll").size(), 3);
 }
 
-// The lookup of each label family, for a part "A-1 2/3" of kind K.
-struct FamilyCase {
-    const char* label;
-    const char* lookup;
-};
-
-class CheckFamilies : public ::testing::TestWithParam<FamilyCase> {};
-
-TEST_P(CheckFamilies, LooksUpByTheLabelsKey)
-{
-    const FamilyCase k = GetParam();
-    const QString label = QString::fromUtf8(k.label);
-    const bool byF = QString::fromUtf8(k.lookup).contains("FPartNO");
-    const bool p45 = label.trimmed() == "P.45 (Bar)";
-    const QString fKey = fx::isPaddedLabel(label) ? "A123K" : "A123";
-    // The catalogue has the part under the label's key; its price agrees.
-    QVariantMap p = part("K", byF ? "other" : "A-1 2/3", 10, 0, byF ? fKey : "other");
-    if (p45) {
-        p.remove("Price");
-        p.remove("Sale");
-        p["Price1"] = 10.0;
-        p["Sale1"] = 0.0;
-    }
-    Bench b(label, {{1, {row("K", "A-1 2/3", "t", 10, 0)}}}, {p});
-    CheckPricesByVersion(b.st);
-    EXPECT_EQ(Bench::statementsStartingWith("Select Price"), QStringList{QString::fromUtf8(k.lookup)});
-    EXPECT_TRUE(b.copiedParts().isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Labels, CheckFamilies,
-    ::testing::Values(
-        FamilyCase{"P.45 (Bar)", "Select Price1, Sale1 From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
-        FamilyCase{" P.45 (Bar) ", "Select Price1, Sale1 From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
-        FamilyCase{"P.48 (Bar)", "Select Price, Sale From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
-        FamilyCase{"P.49 (Bar)", "Select Price, Sale From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
-        FamilyCase{"P.64 (Bar)", "Select Price, Sale From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
-        FamilyCase{"P.65 (Bar)", "Select Price, Sale From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
-        FamilyCase{"V.31", "Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A-1 2/3'"},
-        FamilyCase{"P.46 (Bar)", "Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A-1 2/3'"},
-        FamilyCase{"P.52", "Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A-1 2/3'"},
-        FamilyCase{"P.66 (Bar)", "Select Price, Sale From Pta_07 Where FPartNO = 'A123K'"},
-        FamilyCase{"P.68 (Bar)", "Select Price, Sale From Pta_007 Where FPartNO = 'A123K'"}));
-
-// Under P.45 the catalogue's Price1 and Sale1 decide, not Price and Sale.
-TEST(CheckPrices, P45ComparesPrice1AndSale1)
-{
-    QVariantMap p = part("K", "X", 99, 99, "X");
-    p.remove("Price");
-    p.remove("Sale");
-    p["Price1"] = 10.0;
-    p["Sale1"] = 8.0;
-    Bench b(QStringLiteral("P.45 (Bar)"), {{1, {row("K", "X", "t", 10, 8), row("K", "Y", "t", 10, 9)}}},
-            {p, [] { QVariantMap q = part("K", "Y", 10, 9, "Y"); q.remove("Price"); q.remove("Sale");
-                     q["Price1"] = 10.0; q["Sale1"] = 7.0; return q; }()});
-    CheckPricesByVersion(b.st);
-    EXPECT_EQ(b.copiedParts(), QStringList{"K-Y"});
-}
-
-// Padded tables: suffix by label, key from the cleaned number and kind.
-TEST(CheckPricesPadded, SuffixAndCleanedKey)
+// The lookup of each label family; the catalogue holds the part under the
+// family's key with the list's price, so neither pass reports it.
+TEST(PriceChecks, EachFamilyLooksUpByItsKey)
 {
     struct Case {
         const char* label;
         int brand;
-        fx::PriceRow r;
+        const char* kind;
+        const char* partNo;
+        const char* key;   // the catalogue's FPartNO
         const char* lookup;
     };
     const Case cases[] = {
-        {"P.66 (Bar)", 42, row("K", "AB-12/3", "t", 10, 0), "Select Price, Sale From Pta_42 Where FPartNO = 'AB123K'"},
-        {"P.68 (Bar)", 42, row("K", "AB-12/3", "t", 10, 0), "Select Price, Sale From Pta_042 Where FPartNO = 'AB123K'"},
-        {"P.68 (Bar)", 250, row("", "AB-12/3", "t", 10, 0), "Select Price, Sale From Pta_250 Where FPartNO = 'AB123'"},
-        {"P.66 (Bar)", 5, row("A", "12-345/6", "t", 10, 0), "Select Price, Sale From Pta_05 Where FPartNO = '123456A'"},
-        {"P.68 (Bar)", 7, row("K", "AB'1,2 *3", "t", 10, 0), "Select Price, Sale From Pta_007 Where FPartNO = 'AB123K'"},
-        {"P.68 (Bar)", 7, row("", "", "t", 10, 0), "Select Price, Sale From Pta_007 Where FPartNO = ''"},
+        {"V.31", 7, "K", "A-1 2/3", "x",
+         "Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A-1 2/3'"},
+        {" P.45 (Bar) ", 7, "K", "A-1 2/3", "A123",
+         "Select Price1, Sale1 From Pta7 Where Kind = 'K' And FPartNO = 'A123'"},
+        {"P.65 (Bar)", 7, "", "A-1 2/3", "A123", "Select Price, Sale From Pta7 Where FPartNO = 'A123'"},
+        {"P.66 (Bar)", 5, "A", "12-345/6", "123456A",
+         "Select Price, Sale From Pta_05 Where FPartNO = '123456A'"},
+        {" P.68 (Bar) ", 42, "K", "AB'1,2 *3", "AB123K",
+         "Select Price, Sale From Pta_042 Where FPartNO = 'AB123K'"},
+        {"P.68 (Bar)", 250, "", "AB-12/3", "AB123",
+         "Select Price, Sale From Pta_250 Where FPartNO = 'AB123'"},
     };
     for (const Case& k : cases) {
-        Bench b(QString::fromUtf8(k.label), {{1, {k.r}}}, {}, k.brand);
+        const QString ver = QString::fromUtf8(k.label);
+        const QString kind = QString::fromUtf8(k.kind);
+        const QString partNo = QString::fromUtf8(k.partNo);
+        Bench b(ver, {{1, {row(kind, partNo, "t", 10, 0)}}},
+                {checktest::part(ver, kind, partNo, 10, 0, QString::fromUtf8(k.key))}, k.brand);
         CheckPricesByVersion(b.st);
-        EXPECT_EQ(Bench::statementsStartingWith("Select Price"), QStringList{QString::fromUtf8(k.lookup)})
-            << k.label << " " << k.brand;
-        // Missing: copied with the row's own texts, quotes doubled.
-        EXPECT_EQ(b.copiedParts().size(), 1);
+        ReportPricesByVersion(b.st);
+        const QString lookup = QString::fromUtf8(k.lookup);
+        EXPECT_EQ(b.log.startingWith("Select Price"), QStringList({lookup, lookup})) << k.label;
+        EXPECT_TRUE(b.copiedParts().isEmpty()) << k.label;
+        EXPECT_EQ(b.lastWrittenRow(), 0) << k.label;
     }
 }
 
-TEST(CheckPricesPadded, FoundPartDecidesOnPriceAndSale)
-{
-    Bench b(QStringLiteral("P.68 (Bar)"),
-            {{1, {row("K", "AB-12/3", "t", 10, 0), row("K", "CD 4", "t", 10, 6)}}},
-            {part("K", "AB-12/3", 10, 3, "AB123K"), part("K", "CD 4", 10, 3, "CD4K")}, 5);
-    CheckPricesByVersion(b.st);
-    EXPECT_EQ(b.copiedParts(), QStringList{"K-CD 4"});
-    EXPECT_EQ(b.op.partLines.first(), "K-AB-12/3 - t   ");
-}
-
-// A BrandID that has no padded suffix stops the pass before it reads any
+// A BrandID without a padded suffix stops the pass before it reads any
 // per-brand table.
-TEST(CheckPricesPadded, BrandWithoutSuffixIsAnError)
+TEST(PriceChecks, PaddedBrandWithoutSuffixIsAnError)
 {
-    struct Case {
-        const char* label;
-        int brand;
-    };
-    for (const Case& k : {Case{"P.66 (Bar)", 250}, Case{"P.68 (Bar)", 1000}, Case{"P.66 (Bar)", -3}}) {
-        Bench b(QString::fromUtf8(k.label), {{1, {row("K", "A", "t", 10, 0)}}}, {}, 7);
-        b.st.lngBrandID = k.brand;
-        EXPECT_THROW(CheckPricesByVersion(b.st), db::DbError) << k.label << " " << k.brand;
-        for (const QString& s : db::StatementLog::entries())
-            EXPECT_FALSE(s.contains("Pta")) << s.toStdString();
+    const std::pair<const char*, int> cases[] = {
+        {"P.66 (Bar)", 250}, {"P.68 (Bar)", 1000}, {"P.66 (Bar)", -3}};
+    for (const auto& [label, brand] : cases) {
+        Bench b(QString::fromUtf8(label), {{1, {row("K", "A", "t", 10, 0)}}});
+        b.st.lngBrandID = brand;
+        EXPECT_FALSE(b.guarded(CheckPricesByVersion).isEmpty()) << label << " " << brand;
+        EXPECT_FALSE(b.log.entries().join("\n").contains("Pta")) << label << " " << brand;
     }
 }
 
