@@ -5,8 +5,6 @@
 #include "update/UpdatePart.h"
 #include "update/UpdateRoad.h"
 
-#include <QStringList>
-
 #include "app/RunState.h"
 #include "common/Text.h"
 #include "common/mduValue.h"
@@ -41,17 +39,7 @@ namespace {
 
 using Layout = PlainUpdateLayout;
 
-// A text value between single quotes.
-QString quoted(const QString& s)
-{
-    return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\'');
-}
-
-QString partName(const PartValues& v)
-{
-    const QString kind = Trim(v.Kind);
-    return kind.isEmpty() ? Trim(v.PartNO) : kind + QLatin1Char('-') + Trim(v.PartNO);
-}
+using namespace UpdateRoad;
 
 class PartUpdate {
 public:
@@ -82,32 +70,15 @@ private:
                                                                  : QStringLiteral("PartNO");
         const QString kind = Trim(v.Kind);
         if (!kind.isEmpty())
-            return QStringLiteral("Where Kind = ") + quoted(kind) + QStringLiteral(" And ") + column +
-                   QStringLiteral(" = ") + quoted(matchKey());
-        return QStringLiteral("Where ") + column + QStringLiteral(" = ") + quoted(matchKey());
+            return QStringLiteral("Where Kind = ") + Quoted(kind) + QStringLiteral(" And ") + column +
+                   QStringLiteral(" = ") + Quoted(matchKey());
+        return QStringLiteral("Where ") + column + QStringLiteral(" = ") + Quoted(matchKey());
     }
 
     QString lookup() const { return QStringLiteral("Select UpRec, PartID From ") + pta + u' ' + matchClause(); }
 
-    void exec(const QString& sql)
-    {
-        st.strSQL = sql;
-        st.execCatalog();
-    }
+    void exec(const QString& sql) { Exec(st, sql); }
 
-    // Opens strSQL in rsWork3 and tells whether it has a row; rsWork3 is
-    // closed again.
-    bool readBack(const QString& sql)
-    {
-        st.strSQL = sql;
-        st.open(st.rsWork3, *st.cnCatalog);
-        const bool found = !st.rsWork3.EOF_();
-        st.rsWork3.Close();
-        return found;
-    }
-
-    void stage();
-    bool collectHits();
     void workHit(const PartHit& hit);
     void writeTexts(const QString& id);
 };
@@ -118,90 +89,11 @@ int16_t PartUpdate::run()
     if (matchKey().isEmpty())
         return 0;
 
-    st.strSQL = lookup();
-    st.open(st.rsWork2, *st.cnCatalog);
-    if (st.rsWork2.EOF_()) {
-        st.rsWork2.Close();
-        stage();
-        return 0;
-    }
-    st.rsWork2.Close();
-
-    if (!collectHits())
-        return 0;
-
+    const QString count = QStringLiteral("Select Count(PartID) As Rec_Count From ") + pta + u' ' + matchClause();
     modelList = JoinModels(v.Model);
-    const std::vector<PartHit> hits = st.PartHits;
-    for (const PartHit& hit : hits)
+    for (const PartHit& hit : FindOrStage(st, v, L.routine, lookup(), count))
         workHit(hit);
     return 0;
-}
-
-void PartUpdate::stage()
-{
-    QStringList texts{v.PartNO, v.Kind};
-    for (int k = 0; k < 5; ++k)
-        texts << v.AltNO[k] << v.AKind[k];
-    texts << v.EName << v.TName;
-    for (const QString& m : v.Model)
-        texts << m;
-    texts << v.Description << v.Import;
-    for (QString& t : texts)
-        t = SqlEsc(t);
-
-    const QString insert = QStringLiteral("Insert Into PriceList Values( ") + brand + QStringLiteral(", '") +
-                           texts.join(QStringLiteral("', '")) + QStringLiteral("', ") + v.Price.toText() +
-                           QStringLiteral(", ") + quoted(v.DisPrice) + QStringLiteral(", ") +
-                           v.Sale.toText() + QStringLiteral(" )");
-
-    const QString kind = Trim(v.Kind);
-    QString check = QStringLiteral("Select PartNO From PriceList Where BrandID = ") + brand;
-    if (!kind.isEmpty())
-        check += QStringLiteral(" And Kind = ") + quoted(kind);
-    check += QStringLiteral(" And PartNO = ") + quoted(Trim(v.PartNO));
-
-    for (int attempt = 1; attempt <= kUpdateAttempts; ++attempt) {
-        exec(insert);
-        if (readBack(check))
-            return;
-    }
-    throw db::DbError(QStringLiteral("%1: part %2 staged in table PriceList does not read back after %3 tries")
-                          .arg(QLatin1String(L.routine), partName(v))
-                          .arg(kUpdateAttempts),
-                      check);
-}
-
-// Counts and collects the matching rows into PartHits; false when there is
-// none to work.
-bool PartUpdate::collectHits()
-{
-    st.strSQL = QStringLiteral("Select Count(PartID) As Rec_Count From ") + pta + u' ' + matchClause();
-    st.open(st.rsWork2, *st.cnCatalog);
-    if (st.rsWork2.EOF_() || st.rsWork2.Fields(QStringLiteral("Rec_Count")).IsNull()) {
-        st.rsWork2.Close();
-        return false;
-    }
-    st.PartHitCount = st.rsWork2.Fields(QStringLiteral("Rec_Count")).toInt32();
-    st.rsWork2.Close();
-    if (st.PartHitCount <= 0)
-        return false;
-
-    // The hits are the rows actually read: a count that disagrees with them
-    // (the catalogue changed in between) never leaves an empty entry behind.
-    st.PartHits.clear();
-    st.PartHits.reserve(size_t(st.PartHitCount));
-    st.strSQL = lookup();
-    st.open(st.rsWork2, *st.cnCatalog);
-    while (!st.rsWork2.EOF_()) {
-        PartHit hit;
-        hit.UpRec = st.rsWork2.Fields(QStringLiteral("UpRec")).toInt16();
-        hit.PartID = st.rsWork2.Fields(QStringLiteral("PartID")).toInt32();
-        st.PartHits.push_back(hit);
-        st.rsWork2.MoveNext();
-    }
-    st.rsWork2.Close();
-    st.PartHitCount = int32_t(st.PartHits.size());
-    return st.PartHitCount > 0;
 }
 
 void PartUpdate::writeTexts(const QString& id)
@@ -212,50 +104,50 @@ void PartUpdate::writeTexts(const QString& id)
     const QString model = Trim(modelList);
 
     if (!Trim(v.AltNO[0]).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set lAtNO = ") + quoted(v.AltNO[0]) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set lAtNO = ") + Quoted(v.AltNO[0]) + wherePart);
     if (st.UpdateTexts != 1)
         return;
 
     if (!Trim(v.EName).isEmpty()) {
         if (L.names == Layout::Names::SearchTexts) {
             const QString find = Trim(Trim(v.EName) + QStringLiteral("  ") + model);
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EFind = ") + quoted(find) +
-                 QStringLiteral(", EName = ") + quoted(v.EName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EFind = ") + Quoted(find) +
+                 QStringLiteral(", EName = ") + Quoted(v.EName) + wherePart);
         } else {
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EName = ") + quoted(v.EName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EName = ") + Quoted(v.EName) + wherePart);
         }
-        exec(QStringLiteral("Update MovementStock Set EName = ") + quoted(v.EName) + whereSide);
-        exec(QStringLiteral("Update SPG Set EName = ") + quoted(v.EName) + whereSpg);
+        exec(QStringLiteral("Update MovementStock Set EName = ") + Quoted(v.EName) + whereSide);
+        exec(QStringLiteral("Update SPG Set EName = ") + Quoted(v.EName) + whereSpg);
     }
 
     if (!Trim(v.TName).isEmpty()) {
         if (L.names == Layout::Names::SearchTexts) {
             const QString find = Trim(Trim(v.TName) + QStringLiteral("  ") + model);
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set TFind = ") + quoted(find) +
-                 QStringLiteral(", TName = ") + quoted(v.TName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set TFind = ") + Quoted(find) +
+                 QStringLiteral(", TName = ") + Quoted(v.TName) + wherePart);
         } else {
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set IndTName = ") + quoted(ThaiSortKey(v.TName)) +
-                 QStringLiteral(", TName = ") + quoted(v.TName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set IndTName = ") + Quoted(ThaiSortKey(v.TName)) +
+                 QStringLiteral(", TName = ") + Quoted(v.TName) + wherePart);
         }
-        exec(QStringLiteral("Update MovementStock Set TName = ") + quoted(v.TName) + whereSide);
-        exec(QStringLiteral("Update SPG Set TName = ") + quoted(v.TName) + whereSpg);
-        exec(QStringLiteral("Update Price Set TName = ") + quoted(v.TName) + whereSide);
-        exec(QStringLiteral("Update Sale Set TName = ") + quoted(v.TName) + whereSide);
+        exec(QStringLiteral("Update MovementStock Set TName = ") + Quoted(v.TName) + whereSide);
+        exec(QStringLiteral("Update SPG Set TName = ") + Quoted(v.TName) + whereSpg);
+        exec(QStringLiteral("Update Price Set TName = ") + Quoted(v.TName) + whereSide);
+        exec(QStringLiteral("Update Sale Set TName = ") + Quoted(v.TName) + whereSide);
     }
 
     if (!model.isEmpty()) {
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + quoted(modelList) + wherePart);
-        exec(QStringLiteral("Update MovementStock Set Model = ") + quoted(modelList) + whereSide);
-        exec(QStringLiteral("Update SPG Set Model = ") + quoted(modelList) + whereSpg);
-        exec(QStringLiteral("Update Price Set Model = ") + quoted(modelList) + whereSide);
-        exec(QStringLiteral("Update Sale Set Model = ") + quoted(modelList) + whereSide);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + Quoted(modelList) + wherePart);
+        exec(QStringLiteral("Update MovementStock Set Model = ") + Quoted(modelList) + whereSide);
+        exec(QStringLiteral("Update SPG Set Model = ") + Quoted(modelList) + whereSpg);
+        exec(QStringLiteral("Update Price Set Model = ") + Quoted(modelList) + whereSide);
+        exec(QStringLiteral("Update Sale Set Model = ") + Quoted(modelList) + whereSide);
     }
 
     if (!Trim(v.Description).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + quoted(v.Description) +
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + Quoted(v.Description) +
              wherePart);
     if (!Trim(v.Import).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + quoted(v.Import) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + Quoted(v.Import) + wherePart);
 }
 
 void PartUpdate::workHit(const PartHit& hit)
@@ -281,7 +173,7 @@ void PartUpdate::workHit(const PartHit& hit)
             const bool write = L.disPrice == Layout::DisPrice::Always ||
                                (L.disPrice == Layout::DisPrice::DiscountLabels && WritesDiscountPrice(st.strVer));
             if (write)
-                exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + quoted(v.DisPrice) +
+                exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + Quoted(v.DisPrice) +
                      wherePart);
         }
 
@@ -299,11 +191,11 @@ void PartUpdate::workHit(const PartHit& hit)
 
         if (v.Price.isZero() && v.Sale.isZero())
             return;
-        if (readBack(check))
+        if (ReadBack(st, check))
             return;
     }
     throw db::DbError(QStringLiteral("%1: the prices of part %2 (PartID %3) in table %4 do not read back after %5 tries")
-                          .arg(QLatin1String(L.routine), partName(v), id, pta)
+                          .arg(QLatin1String(L.routine), PartName(v), id, pta)
                           .arg(kUpdateAttempts),
                       check);
 }

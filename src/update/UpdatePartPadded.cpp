@@ -5,8 +5,6 @@
 // group; a part not found is staged in PriceList for the new-part writer.
 #include "update/UpdatePart.h"
 
-#include <QStringList>
-
 #include "app/RunState.h"
 #include "catalog/CarModels.h"
 #include "catalog/LastID.h"
@@ -30,16 +28,7 @@ struct PaddedLayout {
 const PaddedLayout kP66{"UpdatePartP66Bar", &Pad2, 2, 100};
 const PaddedLayout kP68{"UpdatePartP68Bar", &Pad3, 3, 1000};
 
-QString quoted(const QString& s)
-{
-    return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\'');
-}
-
-QString partName(const PartValues& v)
-{
-    const QString kind = Trim(v.Kind);
-    return kind.isEmpty() ? Trim(v.PartNO) : kind + QLatin1Char('-') + Trim(v.PartNO);
-}
+using namespace UpdateRoad;
 
 class PaddedUpdate {
 public:
@@ -69,7 +58,7 @@ private:
                                   .arg(QLatin1String(L.routine))
                                   .arg(brandId)
                                   .arg(L.width)
-                                  .arg(partName(v)),
+                                  .arg(PartName(v)),
                               QStringLiteral("Pta_"));
         return s;
     }
@@ -78,30 +67,16 @@ private:
     QString lookup() const
     {
         return QStringLiteral("Select UpRec, PartID From ") + ownTable() + QStringLiteral(" Where FPartNO = ") +
-               quoted(matchKey);
+               Quoted(matchKey);
     }
 
-    void exec(const QString& sql)
-    {
-        st.strSQL = sql;
-        st.execCatalog();
-    }
+    void exec(const QString& sql) { Exec(st, sql); }
 
-    bool readBack(const QString& sql)
-    {
-        st.strSQL = sql;
-        st.open(st.rsWork3, *st.cnCatalog);
-        const bool found = !st.rsWork3.EOF_();
-        st.rsWork3.Close();
-        return found;
-    }
-
-    void stage();
-    bool collectHits();
     void listBrands(const QString& id);
     void workHit(const PartHit& hit);
     int32_t nameId(const QString& idColumn, const QString& findColumn, const QString& name,
                    const QString& counter);
+    void writeName(const QString& pta, const QString& wherePart, const QString& column, const QString& name);
     void writeTexts(const QString& suffix, const QString& id);
     bool writePrices(const QString& suffix, const QString& id);
 };
@@ -118,91 +93,12 @@ int16_t PaddedUpdate::run()
     if (matchKey.isEmpty())
         return 0;
 
-    st.strSQL = lookup();
-    st.open(st.rsWork2, *st.cnCatalog);
-    const bool found = !st.rsWork2.EOF_();
-    st.rsWork2.Close();
-    if (!found) {
-        stage();
-        return 0;
-    }
-
-    if (!collectHits())
-        return 0;
-
+    const QString count = QStringLiteral("Select Count(PartID) As Rec_Count From ") + ownTable() +
+                          QStringLiteral(" Where FPartNO = ") + Quoted(matchKey);
     modelList = JoinModels(v.Model);
-    const std::vector<PartHit> hits = st.PartHits;
-    for (const PartHit& hit : hits)
+    for (const PartHit& hit : FindOrStage(st, v, L.routine, lookup(), count))
         workHit(hit);
     return 0;
-}
-
-// The staging row and its read-back, as on the plain layout.
-void PaddedUpdate::stage()
-{
-    QStringList texts{v.PartNO, v.Kind};
-    for (int k = 0; k < 5; ++k)
-        texts << v.AltNO[k] << v.AKind[k];
-    texts << v.EName << v.TName;
-    for (const QString& m : v.Model)
-        texts << m;
-    texts << v.Description << v.Import;
-    for (QString& t : texts)
-        t = SqlEsc(t);
-
-    const QString insert = QStringLiteral("Insert Into PriceList Values( ") + brand + QStringLiteral(", '") +
-                           texts.join(QStringLiteral("', '")) + QStringLiteral("', ") + v.Price.toText() +
-                           QStringLiteral(", ") + quoted(v.DisPrice) + QStringLiteral(", ") +
-                           v.Sale.toText() + QStringLiteral(" )");
-
-    const QString kind = Trim(v.Kind);
-    QString check = QStringLiteral("Select PartNO From PriceList Where BrandID = ") + brand;
-    if (!kind.isEmpty())
-        check += QStringLiteral(" And Kind = ") + quoted(kind);
-    check += QStringLiteral(" And PartNO = ") + quoted(Trim(v.PartNO));
-
-    for (int attempt = 1; attempt <= kUpdateAttempts; ++attempt) {
-        exec(insert);
-        if (readBack(check))
-            return;
-    }
-    throw db::DbError(QStringLiteral("%1: part %2 staged in table PriceList does not read back after %3 tries")
-                          .arg(QLatin1String(L.routine), partName(v))
-                          .arg(kUpdateAttempts),
-                      check);
-}
-
-// Counts and collects the matching rows of the own table into PartHits;
-// false when there is none to work.
-bool PaddedUpdate::collectHits()
-{
-    st.strSQL = QStringLiteral("Select Count(PartID) As Rec_Count From ") + ownTable() +
-                QStringLiteral(" Where FPartNO = ") + quoted(matchKey);
-    st.open(st.rsWork2, *st.cnCatalog);
-    if (st.rsWork2.EOF_() || st.rsWork2.Fields(QStringLiteral("Rec_Count")).IsNull()) {
-        st.rsWork2.Close();
-        return false;
-    }
-    st.PartHitCount = st.rsWork2.Fields(QStringLiteral("Rec_Count")).toInt32();
-    st.rsWork2.Close();
-    if (st.PartHitCount <= 0)
-        return false;
-
-    // The hits are the rows actually read, whatever the count said.
-    st.PartHits.clear();
-    st.PartHits.reserve(size_t(st.PartHitCount));
-    st.strSQL = lookup();
-    st.open(st.rsWork2, *st.cnCatalog);
-    while (!st.rsWork2.EOF_()) {
-        PartHit hit;
-        hit.UpRec = st.rsWork2.Fields(QStringLiteral("UpRec")).toInt16();
-        hit.PartID = st.rsWork2.Fields(QStringLiteral("PartID")).toInt32();
-        st.PartHits.push_back(hit);
-        st.rsWork2.MoveNext();
-    }
-    st.rsWork2.Close();
-    st.PartHitCount = int32_t(st.PartHits.size());
-    return st.PartHitCount > 0;
 }
 
 // AltBrands for one hit: the own brand first, then each other brand that
@@ -267,7 +163,7 @@ void PaddedUpdate::workHit(const PartHit& hit)
         if (!shown)
             throw db::DbError(
                 QStringLiteral("%1: the prices of part %2 (PartID %3) in table %4 do not read back after %5 tries")
-                    .arg(QLatin1String(L.routine), partName(v), id, QStringLiteral("Pta_") + b.suffix)
+                    .arg(QLatin1String(L.routine), PartName(v), id, QStringLiteral("Pta_") + b.suffix)
                     .arg(kUpdateAttempts),
                 st.strSQL);
     }
@@ -279,7 +175,7 @@ int32_t PaddedUpdate::nameId(const QString& idColumn, const QString& findColumn,
                              const QString& counter)
 {
     st.strSQL = QStringLiteral("Select ") + idColumn + QStringLiteral(" From ") + ownTable() + QStringLiteral(" Where ") +
-                findColumn + QStringLiteral(" = ") + quoted(CleanKey(name)) + QLatin1Char(' ');
+                findColumn + QStringLiteral(" = ") + Quoted(CleanKey(name)) + QLatin1Char(' ');
     st.open(st.rsWork2, *st.cnCatalog);
     if (!st.rsWork2.EOF_()) {
         const int32_t found = st.rsWork2.Fields(idColumn).toInt32();
@@ -290,9 +186,25 @@ int32_t PaddedUpdate::nameId(const QString& idColumn, const QString& findColumn,
     const int32_t fresh = NextLastID(st, counter);
     if (fresh <= 0)
         throw db::DbError(QStringLiteral("%1: no new %2 from LastID for part %3")
-                              .arg(QLatin1String(L.routine), counter, partName(v)),
+                              .arg(QLatin1String(L.routine), counter, PartName(v)),
                           QStringLiteral("LastID ") + counter);
     return fresh;
+}
+
+// One name (column EName or TName) with its identifier (ENameID, looked up
+// on FEName) and its first letter (ChrEName), then in Pta_Doc.
+void PaddedUpdate::writeName(const QString& pta, const QString& wherePart, const QString& column,
+                             const QString& name)
+{
+    if (Trim(name).isEmpty())
+        return;
+    const QString idColumn = column + QStringLiteral("ID");
+    const QString first = ThaiSortKeyByPass(Trim(name)).left(1);
+    const int32_t nid = nameId(idColumn, QLatin1Char('F') + column, name, idColumn);
+    exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set ") + idColumn + QStringLiteral(" = ") +
+         QString::number(nid) + QStringLiteral(", Chr") + column + QStringLiteral(" = ") + Quoted(first) +
+         QStringLiteral(", ") + column + QStringLiteral(" = ") + Quoted(name) + wherePart);
+    exec(QStringLiteral("Update Pta_Doc Set ") + column + QStringLiteral(" = ") + Quoted(name) + wherePart);
 }
 
 void PaddedUpdate::writeTexts(const QString& suffix, const QString& id)
@@ -300,36 +212,19 @@ void PaddedUpdate::writeTexts(const QString& suffix, const QString& id)
     const QString pta = QStringLiteral("Pta_") + suffix;
     const QString wherePart = QStringLiteral(" Where PartID = ") + id;
 
-    if (!Trim(v.EName).isEmpty()) {
-        const QString first = ThaiSortKeyByPass(Trim(v.EName)).left(1);
-        const int32_t nid = nameId(QStringLiteral("ENameID"), QStringLiteral("FEName"), v.EName,
-                                   QStringLiteral("ENameID"));
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set ENameID = ") + QString::number(nid) +
-             QStringLiteral(", ChrEName = ") + quoted(first) + QStringLiteral(", EName = ") + quoted(v.EName) +
-             wherePart);
-        exec(QStringLiteral("Update Pta_Doc Set EName = ") + quoted(v.EName) + wherePart);
-    }
-
-    if (!Trim(v.TName).isEmpty()) {
-        const QString first = ThaiSortKeyByPass(Trim(v.TName)).left(1);
-        const int32_t nid = nameId(QStringLiteral("TNameID"), QStringLiteral("FTName"), v.TName,
-                                   QStringLiteral("TNameID"));
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set TNameID = ") + QString::number(nid) +
-             QStringLiteral(", ChrTName = ") + quoted(first) + QStringLiteral(", TName = ") + quoted(v.TName) +
-             wherePart);
-        exec(QStringLiteral("Update Pta_Doc Set TName = ") + quoted(v.TName) + wherePart);
-    }
+    writeName(pta, wherePart, QStringLiteral("EName"), v.EName);
+    writeName(pta, wherePart, QStringLiteral("TName"), v.TName);
 
     if (!Trim(modelList).isEmpty()) {
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + quoted(modelList) + wherePart);
-        exec(QStringLiteral("Update Pta_Doc Set Model = ") + quoted(modelList) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + Quoted(modelList) + wherePart);
+        exec(QStringLiteral("Update Pta_Doc Set Model = ") + Quoted(modelList) + wherePart);
     }
 
     if (!Trim(v.Description).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + quoted(v.Description) +
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + Quoted(v.Description) +
              wherePart);
     if (!Trim(v.Import).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + quoted(v.Import) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + Quoted(v.Import) + wherePart);
 }
 
 // The price step on one brand's tables; true when the read-back shows the
@@ -344,7 +239,7 @@ bool PaddedUpdate::writePrices(const QString& suffix, const QString& id)
     const QString sale = v.Sale.toText();
 
     if (!Trim(v.DisPrice).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + quoted(v.DisPrice) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + Quoted(v.DisPrice) + wherePart);
     if (!v.Price.isZero()) {
         exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Price = ") + price + wherePart);
         exec(QStringLiteral("Update ") + alt + QStringLiteral(" Set APrice = ") + price + whereAlt);
@@ -363,7 +258,7 @@ bool PaddedUpdate::writePrices(const QString& suffix, const QString& id)
         check += QStringLiteral(" And Price = ") + price;
     if (!v.Sale.isZero())
         check += QStringLiteral(" And Sale = ") + sale;
-    return readBack(check);
+    return ReadBack(st, check);
 }
 
 }   // namespace

@@ -5,9 +5,11 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 struct RunState;
 struct PartValues;
+struct PartHit;
 
 struct PlainUpdateLayout {
     // Which column of Pta<BrandID> the part is matched on: FPartNO with the
@@ -40,6 +42,27 @@ bool WritesDiscountPrice(const QString& ver);
 
 // How many times in all a write is tried before its read-back gives up.
 constexpr int kUpdateAttempts = 3;
+
+// The pieces both layouts' routines share.
+namespace UpdateRoad {
+// A text value between single quotes, its own quotes doubled.
+QString Quoted(const QString& s);
+// The part as error texts name it: "<Kind>-<PartNO>", or the number alone.
+QString PartName(const PartValues& v);
+// Sends sql to the catalogue through strSQL.
+void Exec(RunState& st, const QString& sql);
+// Opens sql in rsWork3 and tells whether it has a row; rsWork3 is closed again.
+bool ReadBack(RunState& st, const QString& sql);
+// Stages the part in PriceList for the new-part writer and reads the row
+// back; a row that never shows ends with db::DbError after kUpdateAttempts
+// tries, naming the routine and the part.
+void StagePart(RunState& st, const PartValues& v, const char* routine);
+// Looks the part up (lookupSql, UpRec and PartID): a part the catalogue
+// lacks is staged (StagePart) and gives no hit; a found one's rows are
+// counted (countSql, a Rec_Count), collected into PartHits and returned.
+std::vector<PartHit> FindOrStage(RunState& st, const PartValues& v, const char* routine,
+                                 const QString& lookupSql, const QString& countSql);
+}   // namespace UpdateRoad
 
 // Updates the part's catalogue rows (or stages the part when there are
 // none) as the layout describes; always 0. A part number that is blank
