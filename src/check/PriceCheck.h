@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "common/Currency.h"
+#include "transfer/PartValues.h"
 
 struct RunState;
 namespace db { class Recordset; }
@@ -26,14 +27,9 @@ void ReportPricesPadded(RunState& st);
 
 namespace pricecheck {
 
-// One row of a group table, every text trimmed as read.
-struct ListRow {
-    QString Kind, PartNO, PartNew, FPartNew;
-    std::array<QString, 5> AKind, AltNO;
-    QString EName, TName;
-    std::array<QString, 12> Model;
-    QString Description, Import, DisPrice;
-    Currency Price, Sale;
+// One row of a group table, every text trimmed as read, Sale as listed.
+struct ListRow : PartValues {
+    QString PartNew, FPartNew;
 };
 
 // Reads the current row of rs (a group table or PriceListAll) by name.

@@ -8,6 +8,7 @@
 #include "common/Text.h"
 #include "common/mduValue.h"
 #include "db/Database.h"
+#include "transfer/TransferRow.h"
 
 namespace pricecheck {
 
@@ -36,23 +37,9 @@ bool searchesFPartNO(const QString& ver)
 ListRow ReadListRow(const db::Recordset& rs)
 {
     ListRow r;
-    r.Kind = text(rs, QStringLiteral("Kind"));
-    r.PartNO = text(rs, QStringLiteral("PartNO"));
+    ReadListValues(rs, r, true);
     r.PartNew = text(rs, QStringLiteral("PartNew"));
     r.FPartNew = text(rs, QStringLiteral("FPartNew"));
-    for (int i = 0; i < 5; ++i) {
-        r.AKind[i] = text(rs, QStringLiteral("AKind_%1").arg(i + 1));
-        r.AltNO[i] = text(rs, QStringLiteral("AltNO_%1").arg(i + 1));
-    }
-    r.EName = text(rs, QStringLiteral("EName"));
-    r.TName = text(rs, QStringLiteral("TName"));
-    for (int i = 0; i < 12; ++i)
-        r.Model[i] = text(rs, QStringLiteral("Model_%1").arg(i + 1));
-    r.Description = text(rs, QStringLiteral("Description"));
-    r.Import = text(rs, QStringLiteral("Import"));
-    r.DisPrice = text(rs, QStringLiteral("DisPrice"));
-    r.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
-    r.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
     return r;
 }
 

@@ -1,5 +1,5 @@
-// The values of one price-list part as the transfer passes hand them to a
-// part-update routine: texts trimmed, Sale already replaced by Price when
+// The values of one price-list part, texts trimmed. As the transfer passes
+// hand them to a part-update routine, Sale is already replaced by Price when
 // the list's sale price is 0.
 #pragma once
 

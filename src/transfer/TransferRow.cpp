@@ -33,14 +33,11 @@ void PackAlternates(PartValues& v)
     }
 }
 
-PartValues ReadTransferRow(const db::Recordset& rs, const TransferRowShape& shape, int32_t dateStamp)
+void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates)
 {
-    PartValues v;
     v.Kind = text(rs, QStringLiteral("Kind"));
     v.PartNO = text(rs, QStringLiteral("PartNO"));
-    if (shape.partFromPartNew)
-        v.PartNO = text(rs, QStringLiteral("PartNew"));
-    if (shape.withAlternates) {
+    if (withAlternates) {
         for (int k = 0; k < 5; ++k) {
             v.AKind[k] = text(rs, QStringLiteral("AKind_%1").arg(k + 1));
             v.AltNO[k] = text(rs, QStringLiteral("AltNO_%1").arg(k + 1));
@@ -55,6 +52,14 @@ PartValues ReadTransferRow(const db::Recordset& rs, const TransferRowShape& shap
     v.Price = rs.Fields(QStringLiteral("Price")).toCurrency();
     v.DisPrice = text(rs, QStringLiteral("DisPrice"));
     v.Sale = rs.Fields(QStringLiteral("Sale")).toCurrency();
+}
+
+PartValues ReadTransferRow(const db::Recordset& rs, const TransferRowShape& shape, int32_t dateStamp)
+{
+    PartValues v;
+    ReadListValues(rs, v, shape.withAlternates);
+    if (shape.partFromPartNew)
+        v.PartNO = text(rs, QStringLiteral("PartNew"));
     v.DateStamp = dateStamp;
 
     if (shape.withAlternates)

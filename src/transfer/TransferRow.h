@@ -17,6 +17,11 @@ struct TransferRowShape {
     bool partFromPartNew = false;  // the part number comes from PartNew
 };
 
+// Reads the list's own values of the current row of rs into v: every text
+// trimmed, Price and Sale as currency as listed, the alternates (when read)
+// left in place. A Null in any column read is an error.
+void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates);
+
 // Reads the current row of rs: every text trimmed, Price and Sale as
 // currency, and Sale replaced by Price when it is 0. A Null in any column
 // read is an error. The alternates (when read) are packed to the front.
