@@ -1,18 +1,15 @@
-// Shared set-up of the app tests: a price list and a catalogue in a fresh
-// folder, a recording operator pointed at them, and the run state.
+// Shared set-up of the app tests: the operator's texts, a catalogue and a
+// tiny price list on the shared run harness, and what every run must leave.
 #pragma once
 
-#include <QDir>
 #include <QString>
-#include <memory>
+#include <gtest/gtest.h>
 
-#include "app/RunState.h"
-#include "db/Database.h"
-#include "fixtures/Fixtures.h"
-#include "fixtures/RecordingOperator.h"
 #include "fixtures/RunHarness.h"
 
 namespace apptest {
+
+using fx::LogStatements;
 
 // The Thai texts the operator sees.
 inline QString MsgA() { return QStringLiteral("ยังมิได้กำหนดที่อยู่ข้อมูล  PriceList_UD.mdb"); }
@@ -27,7 +24,6 @@ inline QString MsgE()
 inline QString MsgF() { return QStringLiteral("ไม่สามารถหา Files UDในฐานข้อมูล ไม่สามารถบันทึกได้"); }
 inline QString MsgG() { return QStringLiteral("เสร็จแล้วจ้า"); }
 inline QString MsgH() { return QStringLiteral("ไม่สามรถบันทึกได้"); }
-inline QString StatusLine() { return QStringLiteral("กำลังย้าน  Price UD  ชั่วคราว"); }
 
 inline QString AccdbDriver() { return QStringLiteral("driver={Microsoft Access Driver (*.mdb, *.accdb)};dbq="); }
 inline QString MdbDriver() { return QStringLiteral("driver={Microsoft Access Driver (*.mdb)};dbq="); }
@@ -35,8 +31,9 @@ inline QString MdbDriver() { return QStringLiteral("driver={Microsoft Access Dri
 // A tiny price list: one group of two parts.
 inline void MakeTinyPriceList(const QString& file)
 {
-    fx::makePriceList(file, {{1, {fx::row(QString(), QStringLiteral("UD-100"), QStringLiteral("ไส้กรองน้ำมันเครื่อง"), 250, 250),
-                                   fx::row(QString(), QStringLiteral("UD-200"), QStringLiteral("ผ้าเบรกหน้า"), 1200, 1100)}}});
+    fx::makePriceList(file, {{1,
+                              {fx::row(QString(), QStringLiteral("UD-100"), QStringLiteral("ไส้กรองน้ำมันเครื่อง"), 250, 250),
+                               fx::row(QString(), QStringLiteral("UD-200"), QStringLiteral("ผ้าเบรกหน้า"), 1200, 1100)}}});
 }
 
 // A catalogue described by `spec` and the tiny price list, on the Access road
@@ -51,11 +48,22 @@ struct RunSetup : fx::RunHarness {
 
     void setVer(const QString& ver)
     {
-        catalogDb().exec(QStringLiteral("UPDATE System SET Ver = '") + QString(ver).replace(QLatin1Char('\''), QStringLiteral("''")) +
-                         QStringLiteral("'"));
+        catalogDb().exec(QStringLiteral("UPDATE System SET Ver = '") + ver + QStringLiteral("'"));
     }
 };
 
-using fx::LogStatements;
+// The run showed exactly one message, and gave back the pointer and the button.
+inline void ExpectOneMessage(const RecordingOperator& op, const QString& text, int style)
+{
+    ASSERT_EQ(op.messages.size(), 1u) << op.lastMessage().toStdString();
+    EXPECT_EQ(op.messages[0].text, text);
+    EXPECT_EQ(op.messages[0].style, style);
+    ASSERT_FALSE(op.pointers.empty());
+    EXPECT_EQ(op.pointers.front(), Pointer::Busy);
+    EXPECT_EQ(op.pointers.back(), Pointer::Arrow);
+    ASSERT_FALSE(op.updateEnabled.empty());
+    EXPECT_FALSE(op.updateEnabled.front());
+    EXPECT_TRUE(op.updateEnabled.back());
+}
 
 }   // namespace apptest
