@@ -1,79 +1,70 @@
-// Shared set-up of the catalogue-service tests: a catalogue of a label with
-// the connection open (Access road or, through ODBC, the SQL Server road).
+// Shared set-up of the catalogue-service tests: a catalogue of a label for
+// brand 7 ("UD") with the run state preset, opened on the Access road or,
+// through ODBC, the SQL Server road; parts and group rows put in place, and
+// the (PartID, other) pairs of a table read back sorted.
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <ostream>
+#include <gtest/gtest.h>
 
-#include "app/CatalogConnection.h"
 #include "app/RunState.h"
-#include "db/Database.h"
-#include "fixtures/Fixtures.h"
 #include "fixtures/LabelTables.h"
-#include "fixtures/RecordingOperator.h"
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#include "fixtures/RunHarness.h"
 
 namespace cattest {
 
-struct CatalogSetup {
-    fx::TempDir dir;
-    RecordingOperator op;
-    RunState st{op};
-    QString catalog = dir.file(QStringLiteral("Velkadine.accdb"));
+using fx::LogStatements;
 
-    explicit CatalogSetup(const QString& ver = QStringLiteral("V.31"), bool sqlServer = false, int brandId = 7)
+struct CatalogSetup : fx::RunHarness {
+    explicit CatalogSetup(const QString& ver = QStringLiteral("V.31"), bool sqlServer = false)
+        : fx::RunHarness(fx::CatalogSpec{.ver = ver})
     {
-        fx::CatalogSpec desc;
-        desc.ver = ver;
-        desc.brandId = brandId;
-        fx::makeCatalog(catalog, desc);
-        op.dataVelkadine = catalog;
-        if (sqlServer) {
-            fx::useTestOdbc();
-            op.access = false;
-            op.server = QStringLiteral("localhost");
-            op.uid = QStringLiteral("sa");
-            op.pwd = QStringLiteral("x");
-            op.dbq = catalog;
-        }
-        st.strVer = ver;
-        st.lngBrandID = brandId;
-        st.strBrandCode = desc.brandCode;
+        if (sqlServer)
+            useSqlServer();
+        presetBrand();
     }
 
-    void open() { OpenCatalog(st); }
+    void open() { openCatalog(); }
+    void exec(const QString& sql) { catalogDb().exec(sql); }
 
-    // Direct access for set-up and read-back (opened per use so the catalogue
-    // connection sees committed data).
-    void exec(const QString& sql)
+    void parts(std::initializer_list<int> ids)
     {
-        fx::SqliteFile f(catalog);
-        f.exec(sql);
+        fx::SqliteFile f = catalogDb();
+        for (int id : ids)
+            fx::insertPart(f, st.strVer, 7, {{QStringLiteral("PartID"), id}});
     }
-    QStringList pairs(const QString& table, const QString& a = QStringLiteral("PartID"),
-                      const QString& b = QStringLiteral("AltID"))
+    void groupRows(std::initializer_list<std::pair<int, int>> rows)
     {
-        fx::SqliteFile f(catalog);
+        fx::SqliteFile f = catalogDb();
+        for (auto [p, a] : rows)
+            fx::insertAltG(f, st.strVer, 7, {{QStringLiteral("PartID"), p}, {QStringLiteral("AltID"), a}});
+    }
+    // "PartID,AltID" (or the two columns named) of every row, sorted.
+    QStringList pairs(const QString& table, const QString& b = QStringLiteral("AltID"))
+    {
         QStringList out;
-        for (const auto& r : f.rows(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY rowid").arg(a, b, table)))
+        for (const auto& r : catalogDb().rows("SELECT PartID, " + b + " FROM " + table))
             out << r[0].toString() + QStringLiteral(",") + r[1].toString();
+        out.sort();
         return out;
     }
-    QStringList sortedPairs(const QString& table, const QString& a = QStringLiteral("PartID"),
-                            const QString& b = QStringLiteral("AltID"))
-    {
-        QStringList p = pairs(table, a, b);
-        p.sort();
-        return p;
-    }
 };
 
-struct LogStatements {
-    LogStatements() { db::StatementLog::clear(); db::StatementLog::enable(true); }
-    ~LogStatements() { db::StatementLog::enable(false); db::StatementLog::clear(); }
-    QStringList entries() const { return db::StatementLog::entries(); }
+// Tests run on each group layout: plain, padded to two and to three digits.
+class EachLayout : public ::testing::TestWithParam<const char*> {
+protected:
+    QString ver() const { return QString::fromLatin1(GetParam()); }
+    QString group() const { return fx::altGTable(ver(), 7); }
 };
+
+inline auto layouts()
+{
+    return ::testing::Values("V.31", "P.66 (Bar)", "P.68 (Bar)");
+}
+
+inline std::string layoutName(const ::testing::TestParamInfo<const char*>& info)
+{
+    const std::string v = info.param;
+    return v == "V.31" ? "Plain" : v == "P.66 (Bar)" ? "Padded2" : "Padded3";
+}
 
 }   // namespace cattest
