@@ -1,287 +1,181 @@
-// Catalogue repairs: one part linked to one car model, and the purge of the
+// Catalogue repairs: a part linked to one car model, and the purge of the
 // brand's parts without a number.
 #include <gtest/gtest.h>
 
 #include "tools/CatalogRepairs.h"
 #include "test_cleanups_fixture.h"
 
-using toolsbtest::LogStatements;
-using toolsbtest::PriceListSetup;
+using namespace toolsbtest;
 
 namespace {
 
-QStringList without(const QStringList& log, const QString& part)
-{
-    QStringList out;
-    for (const QString& s : log)
-        if (!s.contains(part))
-            out << s;
-    return out;
-}
-
-struct ModelLink : ::testing::Test {
+// A catalogue with the car-model tables of "P.68 (Bar)" and the part
+// tables Pta7, Alt7 and AltG7 of "V.31".
+struct Catalog : ::testing::Test {
     PriceListSetup s;
-    void SetUp() override
+    void SetUp() override { open(false); }
+    void open(bool sqlServer)
     {
-        s.openCatalog(QStringLiteral("P.68 (Bar)"), 7, QStringLiteral("ISUZU"));
-        s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('ModelID', 4)"));
+        s.openCatalog(u"P.68 (Bar)"_s, 7, u"ISUZU"_s, sqlServer);
+        s.with(s.catalog, [](fx::SqliteFile& db) { fx::createLabelTables(db, u"V.31"_s, 7); });
+        s.exec(u"INSERT INTO LastID VALUES ('ModelID', 4); INSERT INTO LastID VALUES ('Pta7', 99)"_s, s.catalog);
     }
-    long long count(const QString& table)
+    // One column or expression of a catalogue table, in row order.
+    QStringList ids(const QString& table, const QString& expr = u"PartID"_s)
     {
-        return s.catalogRows(table).size();
-    }
-    QVariant lastModelId()
-    {
-        s.settle();
-        fx::SqliteFile f(s.catalog);
-        return f.scalar(QStringLiteral("SELECT LastID FROM LastID WHERE NameID = 'ModelID'"));
-    }
-};
-
-TEST_F(ModelLink, NewModelIsAddedUnderItsSearchKeyAndLinked)
-{
-    LogStatements log;
-    LinkPartModelSingle(s.st, 11, QStringLiteral(" D-MAX 2.5* "));
-    EXPECT_EQ(without(log.entries(), QStringLiteral("From LastID")),
-              (QStringList{QStringLiteral("Select Distinct ModelID From Pta_ModelID Where FBModel = 'ISUZUDMAX2.5' "),
-                           QStringLiteral("Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D-MAX 2.5', '', 0 )"),
-                           QStringLiteral("Select PartID From Pta_BrandCar Where PartID = 11 And BrandID = 7 And ModelID = 5"),
-                           QStringLiteral("Insert Into Pta_BrandCar Values( 11, 7, 5, 'ISUZU', 'D-MAX 2.5' )"),
-                           QStringLiteral("Select ModelID From Pta_Model Where PartID = 11 And ModelID = 5"),
-                           QStringLiteral("Insert Into Pta_Model Values( 11, 5 )")}));
-    EXPECT_EQ(lastModelId().toInt(), 5);
-    EXPECT_TRUE(s.op.qtyLines.isEmpty());
-    EXPECT_EQ(s.op.yields, 0);
-}
-
-TEST_F(ModelLink, SecondCallWithTheSameModelAddsNothing)
-{
-    LinkPartModelSingle(s.st, 11, QStringLiteral("D-MAX 2.5"));
-    LinkPartModelSingle(s.st, 11, QStringLiteral("D-MAX 2.5"));
-    LinkPartModelSingle(s.st, 12, QStringLiteral("D-MAX 2.5"));
-    EXPECT_EQ(count(QStringLiteral("Pta_ModelID")), 1);
-    EXPECT_EQ(count(QStringLiteral("Pta_BrandCar")), 2);
-    EXPECT_EQ(count(QStringLiteral("Pta_Model")), 2);
-    EXPECT_EQ(lastModelId().toInt(), 5);
-}
-
-TEST_F(ModelLink, PresentModelAddsOnlyTheMissingLinks)
-{
-    s.execCatalog(QStringLiteral("INSERT INTO Pta_ModelID VALUES (0, 7, 30, 'ISUZUMU7', 'MU7', 'MU7', '', 0)"));
-    s.execCatalog(QStringLiteral("INSERT INTO Pta_BrandCar VALUES (11, 7, 30, 'ISUZU', 'MU7')"));
-    s.execCatalog(QStringLiteral("INSERT INTO Pta_Model VALUES (12, 30)"));
-    LinkPartModelSingle(s.st, 11, QStringLiteral("MU7"));
-    LinkPartModelSingle(s.st, 12, QStringLiteral("MU7"));
-    const auto model = s.catalogRows(QStringLiteral("Pta_Model"), QStringLiteral("ORDER BY PartID"));
-    ASSERT_EQ(model.size(), 2u);
-    EXPECT_EQ(model[0][QStringLiteral("PartID")].toInt(), 11);
-    EXPECT_EQ(model[0][QStringLiteral("ModelID")].toInt(), 30);
-    const auto car = s.catalogRows(QStringLiteral("Pta_BrandCar"), QStringLiteral("ORDER BY PartID"));
-    ASSERT_EQ(car.size(), 2u);
-    EXPECT_EQ(car[1][QStringLiteral("PartID")].toInt(), 12);
-    EXPECT_EQ(car[1][QStringLiteral("ModelName")].toString(), QStringLiteral("MU7"));
-    EXPECT_EQ(count(QStringLiteral("Pta_ModelID")), 1);
-    EXPECT_EQ(lastModelId().toInt(), 4);   // no identifier drawn
-}
-
-TEST_F(ModelLink, BlankOrCleanedAwayModelTakesTheNoModelPath)
-{
-    LogStatements log;
-    LinkPartModelSingle(s.st, 21, QStringLiteral("   "));
-    LinkPartModelSingle(s.st, 22, QStringLiteral(" ,'* ") + QChar(9));
-    EXPECT_EQ(log.entries(),
-              (QStringList{QStringLiteral("Select PartID From Pta_BrandCar Where PartID = 21 And BrandID = 7"),
-                           QStringLiteral("Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"),
-                           QStringLiteral("Insert Into Pta_Model Values( 21, 0 )"),
-                           QStringLiteral("Select PartID From Pta_BrandCar Where PartID = 22 And BrandID = 7"),
-                           QStringLiteral("Insert Into Pta_BrandCar Values( 22, 7, 0, 'ISUZU', '' )"),
-                           QStringLiteral("Insert Into Pta_Model Values( 22, 0 )")}));
-    EXPECT_EQ(count(QStringLiteral("Pta_ModelID")), 0);
-}
-
-TEST_F(ModelLink, NoModelPathWritesNothingWhenThePartHasAnyBrandRow)
-{
-    s.execCatalog(QStringLiteral("INSERT INTO Pta_BrandCar VALUES (21, 7, 30, 'ISUZU', 'MU7')"));
-    s.execCatalog(QStringLiteral("INSERT INTO Pta_BrandCar VALUES (22, 8, 0, 'X', '')"));
-    LinkPartModelSingle(s.st, 21, QString());
-    LinkPartModelSingle(s.st, 22, QString());   // another brand's row does not count
-    EXPECT_EQ(count(QStringLiteral("Pta_BrandCar")), 3);
-    const auto model = s.catalogRows(QStringLiteral("Pta_Model"));
-    ASSERT_EQ(model.size(), 1u);
-    EXPECT_EQ(model[0][QStringLiteral("PartID")].toInt(), 22);
-}
-
-TEST_F(ModelLink, QuotesInBrandCodeAndModel)
-{
-    s.st.strBrandCode = QStringLiteral("O'B");
-    LinkPartModelSingle(s.st, 31, QStringLiteral("D'MAX"));
-    LinkPartModelSingle(s.st, 32, QString());
-    const auto mid = s.catalogRows(QStringLiteral("Pta_ModelID"));
-    ASSERT_EQ(mid.size(), 1u);
-    EXPECT_EQ(mid[0][QStringLiteral("FBModel")].toString(), QStringLiteral("OBDMAX"));
-    EXPECT_EQ(mid[0][QStringLiteral("ModelName")].toString(), QStringLiteral("D MAX"));
-    const auto car = s.catalogRows(QStringLiteral("Pta_BrandCar"), QStringLiteral("ORDER BY PartID"));
-    ASSERT_EQ(car.size(), 2u);
-    EXPECT_EQ(car[0][QStringLiteral("BrandCode")].toString(), QStringLiteral("O'B"));
-    EXPECT_EQ(car[1][QStringLiteral("BrandCode")].toString(), QStringLiteral("O'B"));
-}
-
-TEST_F(ModelLink, FailedIdentifierWritesNothing)
-{
-    s.st.cnCatalog->Close();
-    s.execCatalog(QStringLiteral("DROP TABLE LastID"));
-    s.st.cnCatalog->Open();
-    EXPECT_THROW(LinkPartModelSingle(s.st, 11, QStringLiteral("MU7")), db::DbError);
-    EXPECT_EQ(count(QStringLiteral("Pta_ModelID")), 0);
-    EXPECT_EQ(count(QStringLiteral("Pta_BrandCar")), 0);
-    EXPECT_EQ(count(QStringLiteral("Pta_Model")), 0);
-}
-
-// Purge of parts without a number ------------------------------------------------
-
-struct Purge : ::testing::Test {
-    PriceListSetup s;
-    void SetUp() override { s.openCatalog(QStringLiteral("V.31"), 7); }
-    void part(int id, const QVariant& partNo)
-    {
-        s.addCatalog(QStringLiteral("Pta7"), {{QStringLiteral("PartID"), id}, {QStringLiteral("PartNO"), partNo}});
-    }
-    void pair(int a, int b)
-    {
-        s.addCatalog(QStringLiteral("AltG7"), {{QStringLiteral("PartID"), a}, {QStringLiteral("AltID"), b}});
-    }
-    QStringList ids(const QString& table, const QString& cols)
-    {
-        s.settle();
-        fx::SqliteFile f(s.catalog);
+        const auto rows = s.with(s.catalog, [&](fx::SqliteFile& db) {
+            return db.rows(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(expr, table));
+        });
         QStringList out;
-        for (const auto& r : f.rows(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(cols, table))) {
-            QStringList v;
-            for (const QVariant& x : r)
-                v << x.toString();
-            out << v.join(QLatin1Char(','));
-        }
+        for (const QVariantList& r : rows)
+            out << r.value(0).toString();
         return out;
     }
-    QVariant counter()
+    int lastId(const QString& name)
     {
-        s.settle();
-        fx::SqliteFile f(s.catalog);
-        return f.scalar(QStringLiteral("SELECT LastID FROM LastID WHERE NameID = 'Pta7'"));
+        return s.value(u"SELECT LastID FROM LastID WHERE NameID = '%1'"_s.arg(name), s.catalog).toInt();
     }
+    void part(int id, const QVariant& partNo) { s.add(u"Pta7"_s, {{u"PartID"_s, id}, {u"PartNO"_s, partNo}}, s.catalog); }
+    void pair(int a, int b) { s.add(u"AltG7"_s, {{u"PartID"_s, a}, {u"AltID"_s, b}}, s.catalog); }
 };
 
-TEST_F(Purge, PartsAlternatesPairsAndTheCounter)
+TEST_F(Catalog, NewModelIsAddedUnderItsSearchKeyAndLinkedOnce)
 {
-    part(1, QStringLiteral("A"));
+    LogStatements log;
+    LinkPartModelSingle(s.st, 11, u" D-MAX 2.5* "_s);
+    EXPECT_EQ(log.entries().filter(u"Pta_"_s),
+              (QStringList{u"Select Distinct ModelID From Pta_ModelID Where FBModel = 'ISUZUDMAX2.5' "_s,
+                           u"Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D-MAX 2.5', '', 0 )"_s,
+                           u"Select PartID From Pta_BrandCar Where PartID = 11 And BrandID = 7 And ModelID = 5"_s,
+                           u"Insert Into Pta_BrandCar Values( 11, 7, 5, 'ISUZU', 'D-MAX 2.5' )"_s,
+                           u"Select ModelID From Pta_Model Where PartID = 11 And ModelID = 5"_s,
+                           u"Insert Into Pta_Model Values( 11, 5 )"_s}));
+    LinkPartModelSingle(s.st, 11, u"D-MAX 2.5"_s);
+    LinkPartModelSingle(s.st, 12, u"D-MAX 2.5"_s);
+    EXPECT_EQ(ids(u"Pta_ModelID"_s, u"ModelID"_s), QStringList{u"5"_s});
+    EXPECT_EQ(ids(u"Pta_BrandCar"_s), (QStringList{u"11"_s, u"12"_s}));
+    EXPECT_EQ(ids(u"Pta_Model"_s), (QStringList{u"11"_s, u"12"_s}));
+    EXPECT_EQ(lastId(u"ModelID"_s), 5);
+    EXPECT_TRUE(s.op.qtyLines.isEmpty());
+}
+
+TEST_F(Catalog, PresentModelAddsOnlyTheMissingLinks)
+{
+    s.exec(u"INSERT INTO Pta_ModelID VALUES (0, 7, 30, 'ISUZUMU7', 'MU7', 'MU7', '', 0);"
+           " INSERT INTO Pta_BrandCar VALUES (11, 7, 30, 'ISUZU', 'MU7'); INSERT INTO Pta_Model VALUES (12, 30)"_s,
+           s.catalog);
+    LinkPartModelSingle(s.st, 11, u"MU7"_s);
+    LinkPartModelSingle(s.st, 12, u"MU7"_s);
+    EXPECT_EQ(ids(u"Pta_Model"_s, u"PartID || '-' || ModelID"_s), (QStringList{u"12-30"_s, u"11-30"_s}));
+    EXPECT_EQ(ids(u"Pta_BrandCar"_s, u"PartID || ModelName"_s), (QStringList{u"11MU7"_s, u"12MU7"_s}));
+    EXPECT_EQ(lastId(u"ModelID"_s), 4);   // no identifier drawn
+}
+
+TEST_F(Catalog, BlankModelLinksToNoModelOnceAndQuotesAreSafe)
+{
+    s.exec(u"INSERT INTO Pta_BrandCar VALUES (23, 8, 0, 'X', '')"_s, s.catalog);
+    LogStatements log;
+    LinkPartModelSingle(s.st, 21, u"   "_s);
+    LinkPartModelSingle(s.st, 22, u" ,'* "_s + QChar(9));   // nothing left once cleaned
+    LinkPartModelSingle(s.st, 22, QString());
+    LinkPartModelSingle(s.st, 23, QString());               // another brand's row does not count
+    EXPECT_EQ(log.entries().mid(0, 3),
+              (QStringList{u"Select PartID From Pta_BrandCar Where PartID = 21 And BrandID = 7"_s,
+                           u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"_s,
+                           u"Insert Into Pta_Model Values( 21, 0 )"_s}));
+    EXPECT_EQ(ids(u"Pta_Model"_s, u"PartID || '-' || ModelID"_s), (QStringList{u"21-0"_s, u"22-0"_s, u"23-0"_s}));
+
+    s.st.strBrandCode = u"O'B"_s;
+    LinkPartModelSingle(s.st, 31, u"D'MAX"_s);
+    LinkPartModelSingle(s.st, 32, QString());
+    EXPECT_EQ(ids(u"Pta_ModelID"_s, u"FBModel || '/' || ModelName"_s), QStringList{u"OBDMAX/D MAX"_s});
+    EXPECT_EQ(ids(u"Pta_BrandCar"_s, u"BrandCode"_s).mid(4), (QStringList{u"O'B"_s, u"O'B"_s}));
+}
+
+TEST_F(Catalog, FailedIdentifierWritesNothing)
+{
+    s.st.cnCatalog->Close();
+    s.exec(u"DROP TABLE LastID"_s, s.catalog);
+    s.st.cnCatalog->Open();
+    EXPECT_THROW(LinkPartModelSingle(s.st, 11, u"MU7"_s), db::DbError);
+    EXPECT_TRUE(ids(u"Pta_ModelID"_s, u"ModelID"_s).isEmpty());
+    EXPECT_TRUE(ids(u"Pta_Model"_s).isEmpty());
+    EXPECT_TRUE(ids(u"Pta_BrandCar"_s).isEmpty());
+}
+
+TEST_F(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
+{
+    part(1, u"A"_s);
     part(2, QString());
     part(3, QVariant());
     part(4, QString());
-    part(5, QStringLiteral("B"));
-    s.addCatalog(QStringLiteral("Alt7"), {{QStringLiteral("AltID"), 2}});
-    s.addCatalog(QStringLiteral("Alt7"), {{QStringLiteral("AltID"), 5}});
+    part(5, u"B"_s);
+    s.add(u"Alt7"_s, {{u"AltID"_s, 2}}, s.catalog);
+    s.add(u"Alt7"_s, {{u"AltID"_s, 5}}, s.catalog);
     pair(1, 2);
     pair(2, 1);
     pair(4, 5);
     pair(5, 1);
-    s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('Pta7', 99)"));
     LogStatements log;
     PurgeEmptyParts(s.st);
     EXPECT_FALSE(s.st.rsWork1.isOpen());
-
-    EXPECT_EQ(log.entries(), (QStringList{QStringLiteral("Select PartID From Pta7 Where PartNO = ''"),
-                                          QStringLiteral("Delete From Pta7 Where PartID = 2"),
-                                          QStringLiteral("Delete From Alt7 Where AltID = 2"),
-                                          QStringLiteral("Delete From AltG7 Where PartID = 2"),
-                                          QStringLiteral("Delete From AltG7 Where AltID = 2"),
-                                          QStringLiteral("Select PartID From Pta7 Where PartNO = ''"),
-                                          QStringLiteral("Delete From Pta7 Where PartID = 4"),
-                                          QStringLiteral("Delete From Alt7 Where AltID = 4"),
-                                          QStringLiteral("Delete From AltG7 Where PartID = 4"),
-                                          QStringLiteral("Delete From AltG7 Where AltID = 4"),
-                                          QStringLiteral("Select PartID From Pta7 Where PartNO = ''"),
-                                          QStringLiteral("Select PartID From Pta7 Order By PartID Desc"),
-                                          QStringLiteral("Update LastID Set LastID = 5 Where NameID = 'Pta7'")}));
-    EXPECT_EQ(ids(QStringLiteral("Pta7"), QStringLiteral("PartID")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("5")}));
-    EXPECT_EQ(ids(QStringLiteral("Alt7"), QStringLiteral("AltID")), QStringList{QStringLiteral("5")});
-    EXPECT_EQ(ids(QStringLiteral("AltG7"), QStringLiteral("PartID, AltID")), QStringList{QStringLiteral("5,1")});
-    EXPECT_EQ(counter().toInt(), 5);   // down from 99
+    const QStringList e = log.entries();
+    ASSERT_EQ(e.size(), 13);
+    EXPECT_EQ(e.mid(0, 5), (QStringList{u"Select PartID From Pta7 Where PartNO = ''"_s,
+                                        u"Delete From Pta7 Where PartID = 2"_s, u"Delete From Alt7 Where AltID = 2"_s,
+                                        u"Delete From AltG7 Where PartID = 2"_s,
+                                        u"Delete From AltG7 Where AltID = 2"_s}));
+    EXPECT_EQ(e[11], u"Select PartID From Pta7 Order By PartID Desc"_s);
+    EXPECT_EQ(e[12], u"Update LastID Set LastID = 5 Where NameID = 'Pta7'"_s);
+    EXPECT_EQ(ids(u"Pta7"_s), (QStringList{u"1"_s, u"3"_s, u"5"_s}));
+    EXPECT_EQ(ids(u"Alt7"_s, u"AltID"_s), QStringList{u"5"_s});
+    EXPECT_EQ(ids(u"AltG7"_s, u"PartID || ',' || AltID"_s), QStringList{u"5,1"_s});
+    EXPECT_EQ(lastId(u"Pta7"_s), 5);   // down from 99
 }
 
-TEST_F(Purge, NothingToPurgeStillSetsTheCounter)
-{
-    part(3, QStringLiteral("A"));
-    part(8, QStringLiteral("B"));
-    s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('Pta7', 2)"));
-    PurgeEmptyParts(s.st);
-    EXPECT_EQ(counter().toInt(), 8);
-}
-
-TEST_F(Purge, EmptyTableAfterThePurgeKeepsTheCounter)
+TEST_F(Catalog, PurgeLeavingNoPartsKeepsTheCounter)
 {
     part(3, QString());
-    s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('Pta7', 40)"));
-    LogStatements log;
     PurgeEmptyParts(s.st);
-    EXPECT_EQ(counter().toInt(), 40);
-    EXPECT_EQ(log.entries().last(), QStringLiteral("Select PartID From Pta7 Order By PartID Desc"));
-    EXPECT_TRUE(s.catalogRows(QStringLiteral("Pta7")).empty());
+    EXPECT_EQ(lastId(u"Pta7"_s), 99);
+    EXPECT_TRUE(ids(u"Pta7"_s).isEmpty());
 }
 
-TEST_F(Purge, NoCounterRowChangesNothing)
-{
-    part(3, QStringLiteral("A"));
-    EXPECT_NO_THROW(PurgeEmptyParts(s.st));
-    EXPECT_TRUE(s.catalogRows(QStringLiteral("LastID")).empty());
-}
-
-TEST_F(Purge, APartTheDeleteDoesNotRemoveEndsWithAnError)
+TEST_F(Catalog, APartTheDeleteDoesNotRemoveEndsWithAnError)
 {
     part(2, QString());
-    s.execCatalog(QStringLiteral("CREATE TRIGGER keep_two BEFORE DELETE ON Pta7 WHEN old.PartID = 2 "
-                                 "BEGIN SELECT RAISE(IGNORE); END"));
+    s.exec(u"CREATE TRIGGER keep_two BEFORE DELETE ON Pta7 WHEN old.PartID = 2 BEGIN SELECT RAISE(IGNORE); END"_s,
+           s.catalog);
     try {
         PurgeEmptyParts(s.st);
         FAIL() << "no error";
     } catch (const db::DbError& e) {
-        EXPECT_TRUE(e.statement().contains(QLatin1String("Pta7"))) << e.statement().toStdString();
-        EXPECT_TRUE(e.statement().contains(QLatin1String("2")));
+        EXPECT_TRUE(e.statement().contains(u"Pta7"_s)) << e.statement().toStdString();
+        EXPECT_TRUE(e.statement().contains(u"2"_s));
     }
 }
 
-}   // namespace
-
-namespace {
-
 // The same repairs on a catalogue reached as SQL Server (through ODBC).
-TEST(CatalogRepairsOdbc, LinkAndPurgeOnTheSqlServerRoad)
-{
-    PriceListSetup s;
-    s.openCatalog(QStringLiteral("P.68 (Bar)"), 7, QStringLiteral("ISUZU"), true);
-    s.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('ModelID', 4)"));
-    LinkPartModelSingle(s.st, 11, QStringLiteral("MU-X"));
-    LinkPartModelSingle(s.st, 11, QStringLiteral("MU-X"));
-    LinkPartModelSingle(s.st, 12, QString());
-    const auto mid = s.catalogRows(QStringLiteral("Pta_ModelID"));
-    ASSERT_EQ(mid.size(), 1u);
-    EXPECT_EQ(mid[0][QStringLiteral("ModelID")].toInt(), 5);
-    EXPECT_EQ(mid[0][QStringLiteral("FBModel")].toString(), QStringLiteral("ISUZUMUX"));
-    EXPECT_EQ(s.catalogRows(QStringLiteral("Pta_BrandCar")).size(), 2u);
-    EXPECT_EQ(s.catalogRows(QStringLiteral("Pta_Model")).size(), 2u);
+struct CatalogOdbc : Catalog {
+    void SetUp() override { open(true); }
+};
 
-    PriceListSetup p;
-    p.openCatalog(QStringLiteral("V.31"), 7, QStringLiteral("UD"), true);
-    p.addCatalog(QStringLiteral("Pta7"), {{QStringLiteral("PartID"), 1}, {QStringLiteral("PartNO"), QStringLiteral("A")}});
-    p.addCatalog(QStringLiteral("Pta7"), {{QStringLiteral("PartID"), 2}, {QStringLiteral("PartNO"), QString()}});
-    p.addCatalog(QStringLiteral("AltG7"), {{QStringLiteral("PartID"), 1}, {QStringLiteral("AltID"), 2}});
-    p.execCatalog(QStringLiteral("INSERT INTO LastID VALUES ('Pta7', 2)"));
-    PurgeEmptyParts(p.st);
-    EXPECT_EQ(p.catalogRows(QStringLiteral("Pta7")).size(), 1u);
-    EXPECT_TRUE(p.catalogRows(QStringLiteral("AltG7")).empty());
-    p.settle();
-    fx::SqliteFile f(p.catalog);
-    EXPECT_EQ(f.scalar(QStringLiteral("SELECT LastID FROM LastID WHERE NameID = 'Pta7'")).toInt(), 1);
+TEST_F(CatalogOdbc, LinkAndPurgeOnTheSqlServerRoad)
+{
+    LinkPartModelSingle(s.st, 11, u"MU-X"_s);
+    LinkPartModelSingle(s.st, 11, u"MU-X"_s);
+    LinkPartModelSingle(s.st, 12, QString());
+    EXPECT_EQ(ids(u"Pta_ModelID"_s, u"ModelID || FBModel"_s), QStringList{u"5ISUZUMUX"_s});
+    EXPECT_EQ(ids(u"Pta_BrandCar"_s), (QStringList{u"11"_s, u"12"_s}));
+    EXPECT_EQ(ids(u"Pta_Model"_s), (QStringList{u"11"_s, u"12"_s}));
+
+    part(1, u"A"_s);
+    part(2, QString());
+    pair(1, 2);
+    PurgeEmptyParts(s.st);
+    EXPECT_EQ(ids(u"Pta7"_s), QStringList{u"1"_s});
+    EXPECT_TRUE(ids(u"AltG7"_s).isEmpty());
+    EXPECT_EQ(lastId(u"Pta7"_s), 1);
 }
 
 }   // namespace

@@ -1,80 +1,57 @@
 // Set-up shared by the tests of the FORD, HONDA and ISUZU tools, the column
 // clean-ups and the catalogue repairs: a price-list file with import tables
-// PriceNew_<n> (or PriceLast_<n>) and their list, a run state with the
+// PriceNew_<n> (or PriceLast_<n>) and their lists, a run state with the
 // price-list connection open, and a catalogue when a tool reads one.
 #pragma once
 
-#include <QString>
 #include <QStringList>
-#include <QVariant>
 #include <QVariantMap>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
 
-#include "app/CatalogConnection.h"
 #include "app/RunState.h"
 #include "db/Database.h"
-#include "fixtures/Fixtures.h"
 #include "fixtures/LabelTables.h"
 #include "fixtures/RecordingOperator.h"
+#include "fixtures/ToolTables.h"
 #include "tools/ToolState.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << "{";
-    for (const QString& s : l)
-        *os << "\n  \"" << s.toStdString() << '"';
-    *os << " }";
-}
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << "{\"" << l.join("\", \"").toStdString() << "\"}"; }
 
 namespace toolsbtest {
 
-// The 31 columns of a price row, in their order.
-inline QStringList rowColumns()
-{
-    QStringList c{QStringLiteral("Kind"), QStringLiteral("PartNO")};
-    for (int k = 1; k <= 5; ++k)
-        c << QStringLiteral("AKind_%1").arg(k) << QStringLiteral("AltNO_%1").arg(k);
-    c << QStringLiteral("EName") << QStringLiteral("TName");
-    for (int k = 1; k <= 12; ++k)
-        c << QStringLiteral("Model_%1").arg(k);
-    c << QStringLiteral("Description") << QStringLiteral("Import") << QStringLiteral("Price")
-      << QStringLiteral("DisPrice") << QStringLiteral("Sale");
-    return c;
-}
+using namespace Qt::StringLiterals;
 
-// "CREATE TABLE" text: ID first when asked, FPartNO and PartNew behind
-// PartNO when asked, then the price-row columns (Price and Sale REAL).
-inline QString createText(const QString& table, bool withId, bool withHonda)
-{
-    QStringList defs;
-    if (withId)
-        defs << QStringLiteral("ID INTEGER");
-    for (const QString& c : rowColumns()) {
-        const bool number = c == QLatin1String("Price") || c == QLatin1String("Sale");
-        defs << c + (number ? QStringLiteral(" REAL") : QStringLiteral(" TEXT"));
-        if (withHonda && c == QLatin1String("PartNO"))
-            defs << QStringLiteral("FPartNO TEXT") << QStringLiteral("PartNew TEXT");
-    }
-    return QStringLiteral("CREATE TABLE ") + table + QStringLiteral(" (") + defs.join(QStringLiteral(", ")) +
-           QStringLiteral(")");
-}
+// The statements run while it lives.
+struct LogStatements {
+    LogStatements() { db::StatementLog::clear(); db::StatementLog::enable(true); }
+    ~LogStatements() { db::StatementLog::enable(false); db::StatementLog::clear(); }
+    QStringList entries() const { return db::StatementLog::entries(); }
+    QStringList matching(const QString& part) const { return entries().filter(part); }
+};
 
 struct PriceListSetup {
     fx::TempDir dir;
     RecordingOperator op;
     RunState st{op};
     ToolArrays ta;
-    QString file = dir.file(QStringLiteral("PriceList_FORD.mdb"));
-    QString catalog = dir.file(QStringLiteral("Velkadine.accdb"));
+    QString file = dir.file(u"PriceList_FORD.mdb"_s);
+    QString catalog = dir.file(u"Velkadine.accdb"_s);
     int nextId = 1;
 
-    // Reading or writing a file beside the run's own connections: each open
-    // connection is closed and opened again first, so that everything it
-    // wrote is committed and it holds no lock.
-    void settle()
+    PriceListSetup()
+    {
+        exec(u"CREATE TABLE PriceNew_Count (Count INTEGER); CREATE TABLE PriceList_Count (Count INTEGER);"
+             " CREATE TABLE PriceLast_Count (Count INTEGER)"_s);
+    }
+
+    // Works on a file beside the run's connections: each open one is closed
+    // and opened again first, so that what it wrote is committed and it
+    // holds no lock.
+    template <class F>
+    auto with(const QString& path, F f)
     {
         for (db::Connection* cn : {st.cnPriceList.get(), st.cnCatalog.get()}) {
             if (cn->isOpen()) {
@@ -82,63 +59,55 @@ struct PriceListSetup {
                 cn->Open();
             }
         }
+        fx::SqliteFile db(path);
+        return f(db);
     }
 
-    PriceListSetup()
+    void exec(const QString& sql, const QString& path = {})
     {
-        settle();
-        fx::SqliteFile f(file);
-        f.exec(QStringLiteral("CREATE TABLE PriceNew_Count (Count INTEGER)"));
-        f.exec(QStringLiteral("CREATE TABLE PriceList_Count (Count INTEGER)"));
-        f.exec(QStringLiteral("CREATE TABLE PriceLast_Count (Count INTEGER)"));
+        with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) { db.exec(sql); });
     }
-
-    void exec(const QString& sql)
+    QVariant value(const QString& sql, const QString& path = {})
     {
-        settle();
-        fx::SqliteFile f(file);
-        f.exec(sql);
+        return with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) { return db.scalar(sql); });
     }
-    // Lists numbers in a list table.
     void list(const QString& listTable, const std::vector<int>& nos)
     {
         for (int n : nos)
-            exec(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(listTable).arg(n));
+            exec(u"INSERT INTO %1 VALUES (%2)"_s.arg(listTable).arg(n));
     }
-    void importTable(int n, bool honda = false)
+    void importTable(int n) { with(file, [&](fx::SqliteFile& db) { fx::createImportTable(db, n); }); }
+    // A previous list: the import columns without ID.
+    void lastTable(int n)
     {
-        exec(createText(QStringLiteral("PriceNew_%1").arg(n), true, honda));
+        QStringList defs = fx::importColumns();
+        for (QString& c : defs)
+            c += (c == u"Price"_s || c == u"Sale"_s) ? u" REAL"_s : u" TEXT"_s;
+        exec(u"CREATE TABLE PriceLast_%1 (%2)"_s.arg(n).arg(defs.join(u", "_s)));
     }
-    void lastTable(int n) { exec(createText(QStringLiteral("PriceLast_%1").arg(n), false, false)); }
 
     // Adds a row by column name: texts not given are '', numbers 0, ID the
     // next number; an invalid QVariant stores Null.
-    void add(const QString& table, QVariantMap values)
+    void add(const QString& table, QVariantMap values, const QString& path = {})
     {
-        settle();
-        fx::SqliteFile f(file);
-        if (f.columns(table).contains(QStringLiteral("ID")) && !values.contains(QStringLiteral("ID")))
-            values.insert(QStringLiteral("ID"), nextId++);
-        fx::insertRow(f, table, values);
+        with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) {
+            if (db.columns(table).contains(u"ID"_s) && !values.contains(u"ID"_s))
+                values.insert(u"ID"_s, nextId++);
+            fx::insertRow(db, table, values);
+        });
     }
-
-    std::vector<QVariantMap> rows(const QString& table, const QString& where = QStringLiteral("ORDER BY rowid"))
+    std::vector<QVariantMap> rows(const QString& table, const QString& where = u"ORDER BY rowid"_s,
+                                  const QString& path = {})
     {
-        settle();
-        fx::SqliteFile f(file);
-        return fx::readRows(f, table, where);
+        return with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) { return fx::readRows(db, table, where); });
     }
-    QVariant value(const QString& sql)
-    {
-        settle();
-        fx::SqliteFile f(file);
-        return f.scalar(sql);
-    }
-    QStringList column(const QString& table, const QString& col, const QString& where = QStringLiteral("ORDER BY rowid"))
+    // One column's values, Null shown as "<null>".
+    QStringList column(const QString& table, const QString& col, const QString& where = u"ORDER BY rowid"_s,
+                       const QString& path = {})
     {
         QStringList out;
-        for (const QVariantMap& r : rows(table, where))
-            out << (r.value(col).isNull() ? QStringLiteral("<null>") : r.value(col).toString());
+        for (const QVariantMap& r : rows(table, where, path))
+            out << (r.value(col).isNull() ? u"<null>"_s : r.value(col).toString());
         return out;
     }
 
@@ -147,53 +116,24 @@ struct PriceListSetup {
         st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
         st.cnPriceList->Open();
     }
-
-    // A catalogue of the label with the connection open.
-    // sqlServer: reached through ODBC as the SQL Server road (optSQL chosen).
-    void openCatalog(const QString& ver = QStringLiteral("V.31"), int brandId = 7,
-                     const QString& code = QStringLiteral("UD"), bool sqlServer = false)
+    // A catalogue of the label with the connection open; sqlServer: reached
+    // through ODBC as the SQL Server road.
+    void openCatalog(const QString& ver = u"V.31"_s, int brandId = 7, const QString& code = u"UD"_s,
+                     bool sqlServer = false)
     {
         fx::CatalogSpec spec;
-        spec.ver = ver;
-        spec.brandId = brandId;
-        spec.brandCode = code;
+        spec.ver = st.strVer = ver;
+        spec.brandId = st.lngBrandID = brandId;
+        spec.brandCode = st.strBrandCode = code;
         fx::makeCatalog(catalog, spec);
-        st.lngBrandID = brandId;
-        st.strBrandCode = code;
-        st.strVer = ver;
         if (sqlServer) {
             fx::useTestOdbc();
             op.access = false;
-            st.cnCatalog->ConnectionString = fx::sqlServerConnectionString(catalog);
-        } else {
-            st.cnCatalog->ConnectionString = fx::accessConnectionString(catalog);
         }
+        st.cnCatalog->ConnectionString =
+            sqlServer ? fx::sqlServerConnectionString(catalog) : fx::accessConnectionString(catalog);
         st.cnCatalog->Open();
     }
-    void execCatalog(const QString& sql)
-    {
-        settle();
-        fx::SqliteFile f(catalog);
-        f.exec(sql);
-    }
-    void addCatalog(const QString& table, const QVariantMap& values)
-    {
-        settle();
-        fx::SqliteFile f(catalog);
-        fx::insertRow(f, table, values);
-    }
-    std::vector<QVariantMap> catalogRows(const QString& table, const QString& where = QStringLiteral("ORDER BY rowid"))
-    {
-        settle();
-        fx::SqliteFile f(catalog);
-        return fx::readRows(f, table, where);
-    }
-};
-
-struct LogStatements {
-    LogStatements() { db::StatementLog::clear(); db::StatementLog::enable(true); }
-    ~LogStatements() { db::StatementLog::enable(false); db::StatementLog::clear(); }
-    QStringList entries() const { return db::StatementLog::entries(); }
 };
 
 }   // namespace toolsbtest

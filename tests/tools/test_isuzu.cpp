@@ -5,344 +5,149 @@
 #include "tools/HondaIsuzuTools.h"
 #include "test_cleanups_fixture.h"
 
-using toolsbtest::LogStatements;
-using toolsbtest::PriceListSetup;
+using namespace toolsbtest;
 
 namespace {
 
-const QString kDropStep = QStringLiteral("กำลัง PartNO ที่จำนวนเพียง 9 ตัวอักษร ของ ISUZU");
+const QString kDropStep = u"กำลัง PartNO ที่จำนวนเพียง 9 ตัวอักษร ของ ISUZU"_s;
 
-QVariantMap isuzuRow(const QString& kind, const QVariant& partNo, const QStringList& alts = {})
-{
-    QVariantMap m{{QStringLiteral("Kind"), kind}, {QStringLiteral("PartNO"), partNo}};
-    for (int k = 0; k < alts.size(); ++k) {
-        m.insert(QStringLiteral("AKind_%1").arg(k + 1), QStringLiteral("1"));
-        m.insert(QStringLiteral("AltNO_%1").arg(k + 1), alts[k]);
-    }
-    return m;
-}
-
-struct IsuzuDrop : ::testing::Test {
+struct Isuzu : ::testing::Test {
     PriceListSetup s;
     void SetUp() override
     {
         s.importTable(1);
-        s.list(QStringLiteral("PriceNew_Count"), {1});
+        s.list(u"PriceNew_Count"_s, {1});
     }
-    QStringList parts() { return s.column(QStringLiteral("PriceNew_1"), QStringLiteral("PartNO"), QStringLiteral("ORDER BY ID")); }
+    void row(const QVariant& kind, const QVariant& partNo, const QStringList& alts = {}, const QString& tName = {})
+    {
+        QVariantMap m{{u"Kind"_s, kind}, {u"PartNO"_s, partNo}, {u"TName"_s, tName}};
+        for (int k = 0; k < alts.size(); ++k) {
+            m.insert(u"AKind_%1"_s.arg(k + 1), u"1"_s);
+            m.insert(u"AltNO_%1"_s.arg(k + 1), alts[k]);
+        }
+        s.add(u"PriceNew_1"_s, m);
+    }
+    QStringList col(const QString& c) { return s.column(u"PriceNew_1"_s, c, u"ORDER BY ID"_s); }
 };
 
-TEST(IsuzuDropEmpty, EmptyListShowsTheStepAndEnds)
+TEST_F(Isuzu, ShortNumbersAreDroppedAndShortAlternatesCleared)
 {
-    PriceListSetup s;
-    s.importTable(1);
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("123")));
-    s.open();
-    DropShortIsuzuPartNos(s.st, s.ta);
-    EXPECT_EQ(s.op.qtyLines, QStringList{kDropStep});
-    EXPECT_EQ(s.op.partLines, QStringList{QString()});
-    EXPECT_EQ(s.op.yields, 1);
-    EXPECT_EQ(s.rows(QStringLiteral("PriceNew_1")).size(), 1u);
-}
-
-TEST_F(IsuzuDrop, LengthBoundsCountStoredCharacters)
-{
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("123456789")));       // 9: short
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("1234567890")));      // 10
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral(" 12345678")));       // 9: short
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("  12345678  ")));    // 12
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("   "), {QStringLiteral("12")}));
-    s.open();
-    DropShortIsuzuPartNos(s.st, s.ta);
-    EXPECT_EQ(parts(), (QStringList{QStringLiteral("1234567890"), QStringLiteral("  12345678  "), QStringLiteral("   ")}));
-    // a blank part number keeps its alternates
-    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("AltNO_1"), QStringLiteral("WHERE PartNO = '   '")),
-              QStringList{QStringLiteral("12")});
-}
-
-TEST_F(IsuzuDrop, ShortPartGoesWithItsTwinsWhateverTheAlternates)
-{
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("8-97"), {QStringLiteral("8970000001")}));
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("8-97"), {QStringLiteral("X")}));
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("8-97000000")));
-    s.open();
-    LogStatements log;
-    DropShortIsuzuPartNos(s.st, s.ta);
-    EXPECT_EQ(parts(), QStringList{QStringLiteral("8-97000000")});
-    EXPECT_TRUE(log.entries().contains(QStringLiteral("Delete From PriceNew_1 Where Kind = '1' And PartNO = '8-97' ")));
-}
-
-TEST_F(IsuzuDrop, ShortAlternatesAreClearedOnEveryTwin)
-{
-    const QStringList alts{QStringLiteral("8970000001"), QStringLiteral("ALT2"), QString(),
-                           QStringLiteral(" 1 "), QStringLiteral("8970000005")};
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QString(), QStringLiteral("8970000000"), alts));
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QString(), QStringLiteral("8970000000"),
-                                                 {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                                  QStringLiteral("D"), QStringLiteral("E")}));
+    row(u"1"_s, u"123456789"_s);                     // 9 characters: short
+    row(u"1"_s, u"1234567890"_s);
+    row(u"1"_s, u" 12345678"_s);                     // 9 as stored: short
+    row(u"1"_s, u"  12345678  "_s);
+    row(u"1"_s, u"   "_s, {u"12"_s});                // blank: stays with its alternates
+    row(u"1"_s, u"8-97"_s, {u"8970000001"_s});       // a short part goes with its twin
+    row(u"1"_s, u"8-97"_s, {u"X"_s});
+    row(u"'"_s, u"O'12"_s);
+    row(u"1"_s, u"O'12345678"_s, {u"A'"_s});
+    row(u"1.00"_s, u"8970000009"_s, {u"8970000001"_s, QString(), u"ABCDEFGHIJKL"_s});
+    row(QVariant(), QVariant());
+    // twins: each walked row clears its short alternates on both
+    row(QString(), u"8970000000"_s, {u"8970000001"_s, u"ALT2"_s, QString(), u" 1 "_s, u"8970000005"_s});
+    row(QString(), u"8970000000"_s, {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s});
     s.open();
     LogStatements log;
     DropShortIsuzuPartNos(s.st, s.ta);
 
-    QStringList updates;
-    for (const QString& e : log.entries())
-        if (e.contains(QLatin1String("Where Kind = ''")))
-            updates << e;
-    // each walked row clears its own short alternates, on both rows of the pair
-    EXPECT_EQ(updates,
-              (QStringList{QStringLiteral("Update PriceNew_1 Set AKind_2 = '', AltNO_2 = '' Where Kind = '' And PartNO = '8970000000' "),
-                           QStringLiteral("Update PriceNew_1 Set AKind_4 = '', AltNO_4 = '' Where Kind = '' And PartNO = '8970000000' "),
-                           QStringLiteral("Update PriceNew_1 Set AKind_1 = '', AltNO_1 = '' Where Kind = '' And PartNO = '8970000000' "),
-                           QStringLiteral("Update PriceNew_1 Set AKind_2 = '', AltNO_2 = '' Where Kind = '' And PartNO = '8970000000' "),
-                           QStringLiteral("Update PriceNew_1 Set AKind_3 = '', AltNO_3 = '' Where Kind = '' And PartNO = '8970000000' "),
-                           QStringLiteral("Update PriceNew_1 Set AKind_4 = '', AltNO_4 = '' Where Kind = '' And PartNO = '8970000000' "),
-                           QStringLiteral("Update PriceNew_1 Set AKind_5 = '', AltNO_5 = '' Where Kind = '' And PartNO = '8970000000' ")}));
-    const auto rows = s.rows(QStringLiteral("PriceNew_1"), QStringLiteral("ORDER BY ID"));
-    for (const QVariantMap& r : rows)
-        for (int k = 1; k <= 5; ++k)
-            EXPECT_EQ(r[QStringLiteral("AltNO_%1").arg(k)].toString(), QString()) << k;
-    EXPECT_EQ(rows[0][QStringLiteral("AKind_1")].toString(), QString());   // cleared through its twin
-}
+    EXPECT_EQ(col(u"PartNO"_s), (QStringList{u"1234567890"_s, u"  12345678  "_s, u"   "_s, u"O'12345678"_s,
+                                             u"8970000009"_s, u"8970000000"_s, u"8970000000"_s}));
+    EXPECT_EQ(col(u"Kind"_s), (QStringList{u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, QString(), QString()}));
+    EXPECT_EQ(col(u"AltNO_1"_s), (QStringList{QString(), QString(), u"12"_s, QString(), u"8970000001"_s,
+                                              QString(), QString()}));
+    EXPECT_EQ(col(u"AKind_1"_s), (QStringList{QString(), QString(), u"1"_s, QString(), u"1"_s, QString(), QString()}));
+    EXPECT_EQ(col(u"AltNO_3"_s).mid(4), (QStringList{u"ABCDEFGHIJKL"_s, QString(), QString()}));
+    EXPECT_EQ(col(u"AltNO_5"_s).mid(5), (QStringList{QString(), QString()}));
+    EXPECT_EQ(col(u"AKind_2"_s)[4], u"1"_s);   // an empty alternate is not short
 
-TEST_F(IsuzuDrop, LongAlternatesAndEmptyOnesStay)
-{
-    const QStringList alts{QStringLiteral("8970000001"), QString(), QStringLiteral("ABCDEFGHIJKL")};
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("8970000000"), alts));
-    s.open();
-    DropShortIsuzuPartNos(s.st, s.ta);
-    const auto r = s.rows(QStringLiteral("PriceNew_1"))[0];
-    EXPECT_EQ(r[QStringLiteral("AltNO_1")].toString(), QStringLiteral("8970000001"));
-    EXPECT_EQ(r[QStringLiteral("AKind_2")].toString(), QStringLiteral("1"));
-    EXPECT_EQ(r[QStringLiteral("AltNO_3")].toString(), QStringLiteral("ABCDEFGHIJKL"));
-}
-
-TEST_F(IsuzuDrop, CleanUpStatementsAndKindValuesBeforeTheRead)
-{
-    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("1.00")},
-                                         {QStringLiteral("PartNO"), QStringLiteral("8970000000")},
-                                         {QStringLiteral("AKind_3"), QStringLiteral("0.00")},
-                                         {QStringLiteral("AltNO_2"), QVariant()}});
-    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("PartNO"), QVariant()}});
-    s.open();
-    LogStatements log;
-    DropShortIsuzuPartNos(s.st, s.ta);
     const QStringList e = log.entries();
     ASSERT_GE(e.size(), 27);
-    EXPECT_EQ(e[1], QStringLiteral("Update PriceNew_1 Set PartNO = '' Where PartNO Is Null "));
-    EXPECT_EQ(e[2], QStringLiteral("Update PriceNew_1 Set Kind = '' Where Kind Is Null "));
-    EXPECT_EQ(e[3], QStringLiteral("Update PriceNew_1 Set AltNO_1 = '' Where AltNO_1 Is Null "));
-    EXPECT_EQ(e[4], QStringLiteral("Update PriceNew_1 Set AKind_1 = '' Where AKind_1 Is Null "));
-    EXPECT_EQ(e[12], QStringLiteral("Update PriceNew_1 Set AKind_5 = '' Where AKind_5 Is Null "));
-    EXPECT_EQ(e[13], QStringLiteral("Delete From PriceNew_1 Where PartNO = '' "));
-    EXPECT_EQ(e[14], QStringLiteral("Update PriceNew_1 Set Kind = '0' Where Kind = '0.00' "));
-    EXPECT_EQ(e[20], QStringLiteral("Update PriceNew_1 Set Kind = '1' Where Kind = '1.00' "));
-    EXPECT_EQ(e[25], QStringLiteral("Update PriceNew_1 Set AKind_5 = '1' Where AKind_5 = '1.00' "));
-    EXPECT_EQ(e[26], QStringLiteral("Select Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, "
-                                    "AKind_4, AltNO_4, AKind_5, AltNO_5 From PriceNew_1 Order By Kind, PartNO"));
-    const auto rows = s.rows(QStringLiteral("PriceNew_1"));
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][QStringLiteral("Kind")].toString(), QStringLiteral("1"));
-    EXPECT_EQ(rows[0][QStringLiteral("AKind_3")].toString(), QStringLiteral("0"));
-    EXPECT_EQ(rows[0][QStringLiteral("AltNO_2")].toString(), QString());
-    EXPECT_FALSE(rows[0][QStringLiteral("AltNO_2")].isNull());
+    EXPECT_EQ(e[1], u"Update PriceNew_1 Set PartNO = '' Where PartNO Is Null "_s);
+    EXPECT_EQ(e[13], u"Delete From PriceNew_1 Where PartNO = '' "_s);
+    EXPECT_EQ(e[20], u"Update PriceNew_1 Set Kind = '1' Where Kind = '1.00' "_s);
+    EXPECT_EQ(e[26], u"Select Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, AltNO_4, "
+                     "AKind_5, AltNO_5 From PriceNew_1 Order By Kind, PartNO"_s);
+    EXPECT_TRUE(e.contains(u"Delete From PriceNew_1 Where Kind = '1' And PartNO = '8-97' "_s));
+    EXPECT_TRUE(e.contains(u"Update PriceNew_1 Set AKind_4 = '', AltNO_4 = '' Where Kind = '' And PartNO = "
+                           "'8970000000' "_s));
+
+    EXPECT_EQ(s.op.qtyLines.first(), kDropStep);
+    EXPECT_EQ(s.op.qtyLines.last(), kDropStep + u" (0)  100 %"_s);
+    EXPECT_TRUE(s.op.partLines.contains(u"1-8970000009"_s));
+    EXPECT_TRUE(s.op.partLines.contains(u"8970000000"_s));
 }
 
-TEST_F(IsuzuDrop, ProgressPartLineAndListRows)
-{
-    s.importTable(2);
-    s.list(QStringLiteral("PriceNew_Count"), {2});
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("8970000000")));
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QString(), QStringLiteral("123")));
-    s.add(QStringLiteral("PriceNew_2"), isuzuRow(QStringLiteral(" "), QStringLiteral("8970000009")));
-    s.open();
-    DropShortIsuzuPartNos(s.st, s.ta);
-    EXPECT_EQ(s.op.qtyLines, (QStringList{kDropStep, kDropStep + QStringLiteral(" (1)  50 %"),
-                                          kDropStep + QStringLiteral(" (0)  100 %"),
-                                          kDropStep + QStringLiteral(" (0)  100 %")}));
-    EXPECT_EQ(s.op.partLines, (QStringList{QString(), QStringLiteral("123"), QStringLiteral("1-8970000000"),
-                                           QStringLiteral("8970000009")}));
-    EXPECT_EQ(s.ta.ListRowCount, 1);
-    ASSERT_EQ(s.ta.ListRows.size(), 2u);
-    EXPECT_EQ(s.ta.ListRows[0].PartNO, QStringLiteral("8970000009"));
-    EXPECT_EQ(s.ta.ListRows[0].Kind, QStringLiteral(" "));
-}
-
-TEST_F(IsuzuDrop, QuotesInKindAndPartNumber)
-{
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("'"), QStringLiteral("O'12")));
-    s.add(QStringLiteral("PriceNew_1"), isuzuRow(QStringLiteral("1"), QStringLiteral("O'12345678"), {QStringLiteral("A'")}));
-    s.open();
-    DropShortIsuzuPartNos(s.st, s.ta);
-    EXPECT_EQ(parts(), QStringList{QStringLiteral("O'12345678")});
-    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("AltNO_1")), QStringList{QString()});
-}
-
-// Kinds from the catalogue ----------------------------------------------------
-
-struct IsuzuKinds : ::testing::Test {
-    PriceListSetup s;
+struct IsuzuKinds : Isuzu {
     void SetUp() override
     {
-        s.importTable(1);
-        s.list(QStringLiteral("PriceNew_Count"), {1});
+        Isuzu::SetUp();
         s.openCatalog();
     }
     void part(int id, const QString& partNo, const QVariant& kind, const QString& tName)
     {
-        s.addCatalog(QStringLiteral("Pta7"), {{QStringLiteral("PartID"), id},
-                                              {QStringLiteral("PartNO"), partNo},
-                                              {QStringLiteral("Kind"), kind},
-                                              {QStringLiteral("TName"), tName}});
-    }
-    void row(const QString& partNo, const QString& tName, const QVariant& kind = QString())
-    {
-        s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("PartNO"), partNo},
-                                             {QStringLiteral("TName"), tName},
-                                             {QStringLiteral("Kind"), kind}});
-    }
-    QString kindOf(const QString& partNo)
-    {
-        return s.value(QStringLiteral("SELECT Kind FROM PriceNew_1 WHERE PartNO = '%1'").arg(partNo)).toString();
+        s.add(u"Pta7"_s, {{u"PartID"_s, id}, {u"PartNO"_s, partNo}, {u"Kind"_s, kind}, {u"TName"_s, tName}},
+              s.catalog);
     }
 };
 
-TEST_F(IsuzuKinds, LookupRules)
+TEST_F(IsuzuKinds, EmptyKindsFromTheCatalogue)
 {
-    part(1, QStringLiteral("P1"), QStringLiteral("A"), QStringLiteral("n1"));
-    part(2, QStringLiteral("P2"), QStringLiteral("B"), QStringLiteral("x"));
-    part(3, QStringLiteral("P2"), QStringLiteral("C"), QStringLiteral("y"));
-    part(4, QStringLiteral("P3"), QStringLiteral("D"), QStringLiteral("z"));
-    part(5, QStringLiteral("P3"), QStringLiteral("E"), QStringLiteral("z"));
-    part(6, QStringLiteral("P5"), QVariant(), QStringLiteral("w"));
-    part(7, QStringLiteral("P5"), QVariant(), QStringLiteral("v"));
-    part(8, QStringLiteral("P6"), QString(), QStringLiteral("q"));
-    row(QStringLiteral("P1"), QStringLiteral("other name"));   // one part: its kind whatever the name
-    row(QStringLiteral("P2"), QStringLiteral("y"));            // two parts, one with the name
-    row(QStringLiteral("P3"), QStringLiteral("z"));            // two parts with the name: none
-    row(QStringLiteral("P4"), QStringLiteral("t"));            // no part
-    row(QStringLiteral("P5"), QStringLiteral("w"));            // Null kinds count nothing
-    row(QStringLiteral("P6"), QStringLiteral("q"));            // an empty kind taken, then 0
-    row(QStringLiteral("P7"), QStringLiteral("t"), QStringLiteral("1.00"));   // has a kind: not looked up
-    s.open();
-    FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    EXPECT_EQ(kindOf(QStringLiteral("P1")), QStringLiteral("A"));
-    EXPECT_EQ(kindOf(QStringLiteral("P2")), QStringLiteral("C"));
-    EXPECT_EQ(kindOf(QStringLiteral("P3")), QStringLiteral("0"));
-    EXPECT_EQ(kindOf(QStringLiteral("P4")), QStringLiteral("0"));
-    EXPECT_EQ(kindOf(QStringLiteral("P5")), QStringLiteral("0"));
-    EXPECT_EQ(kindOf(QStringLiteral("P6")), QStringLiteral("0"));
-    EXPECT_EQ(kindOf(QStringLiteral("P7")), QStringLiteral("1"));
-    EXPECT_EQ(s.value(QStringLiteral("SELECT COUNT(*) FROM PriceNew_1 WHERE Kind = '' OR AKind_1 = ''")).toInt(), 0);
-}
-
-TEST_F(IsuzuKinds, LookupStatementsOfOneRow)
-{
-    part(2, QStringLiteral("P2"), QStringLiteral("B"), QStringLiteral("x"));
-    part(3, QStringLiteral("P2"), QStringLiteral("C"), QStringLiteral("y"));
-    row(QStringLiteral("P2"), QStringLiteral("y"), QStringLiteral("1"));
-    s.exec(QStringLiteral("UPDATE PriceNew_1 SET Kind = '', AKind_1 = '1'"));
+    part(1, u"P1"_s, u"A"_s, u"n1"_s);
+    part(2, u"P2"_s, u"B"_s, u"x"_s);
+    part(3, u"P2"_s, u"C"_s, u"y"_s);
+    part(4, u"P3"_s, u"D"_s, u"z"_s);
+    part(5, u"P3"_s, u"E"_s, u"z"_s);
+    part(6, u"P5"_s, QVariant(), u"w"_s);
+    part(7, u"P5"_s, QVariant(), u"v"_s);
+    part(8, u"P6"_s, QString(), u"q"_s);
+    part(9, u"O'1"_s, u"F"_s, u"it's"_s);
+    part(10, u"O'1"_s, u"G"_s, u"other"_s);
+    row(QString(), u"P1"_s, {}, u"other name"_s);   // one part: its kind whatever the name
+    row(QString(), u"P1"_s, {}, u"other name"_s);   // and its twin
+    row(QString(), u"P2"_s, {}, u"y"_s);            // two parts, one with the name
+    row(QString(), u"P3"_s, {}, u"z"_s);            // two parts with the name: none
+    row(QString(), u"P4"_s, {}, u"t"_s);            // no part
+    row(QString(), u"P5"_s, {}, u"w"_s);            // Null kinds count nothing
+    row(QString(), u"P6"_s, {}, u"q"_s);            // an empty kind taken, then 0
+    row(u"1.00"_s, u"P7"_s, {}, u"t"_s);            // has a kind: not looked up
+    row(QString(), u"O'1"_s, {}, u"it's"_s);
     s.open();
     LogStatements log;
     FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    QStringList pta;
-    for (const QString& e : log.entries())
-        if (e.contains(QLatin1String("Pta7")))
-            pta << e;
-    EXPECT_EQ(pta, (QStringList{QStringLiteral("Select Count(Kind) As Rec_Count From Pta7 Where PartNO = 'P2' "),
-                                QStringLiteral("Select Kind From Pta7 Where PartNO = 'P2' "),
-                                QStringLiteral("Select Count(Kind) As Rec_Count From Pta7 Where PartNO = 'P2' And TName = 'y'"),
-                                QStringLiteral("Select Kind From Pta7 Where PartNO = 'P2' And TName = 'y'")}));
+
+    EXPECT_EQ(col(u"Kind"_s), (QStringList{u"A"_s, u"A"_s, u"C"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"F"_s}));
+    EXPECT_EQ(s.value(u"SELECT COUNT(*) FROM PriceNew_1 WHERE Kind = '' OR AKind_1 = ''"_s).toInt(), 0);
     const QStringList e = log.entries();
-    EXPECT_EQ(e[1], QStringLiteral("Update PriceNew_1 Set Kind = '' Where Kind Is Null"));
-    EXPECT_EQ(e[13], QStringLiteral("Update PriceNew_1 Set TName = '' Where TName Is Null"));
-    EXPECT_EQ(e[14], QStringLiteral("Update PriceNew_1 Set Kind = '0' Where Kind = '0.00' "));
-    EXPECT_EQ(e[26], QStringLiteral("Select Kind, PartNO, TName From PriceNew_1 Where Kind = '' Order By PartNO"));
-    EXPECT_TRUE(e.contains(QStringLiteral("Update PriceNew_1 Set Kind = 0 Where Kind = '' ")));
-    EXPECT_TRUE(e.contains(QStringLiteral("Select AKind_1, AltNO_1, TName From PriceNew_1 Where AKind_1 = '' Order By PartNO")));
-    EXPECT_EQ(e.last(), QStringLiteral("Update PriceNew_1 Set AKind_1 = 0 Where AKind_1 = '' "));
-    EXPECT_EQ(kindOf(QStringLiteral("P2")), QStringLiteral("C"));
+    EXPECT_EQ(e[26], u"Select Kind, PartNO, TName From PriceNew_1 Where Kind = '' Order By PartNO"_s);
+    EXPECT_TRUE(e.contains(u"Select Count(Kind) As Rec_Count From Pta7 Where PartNO = 'O''1' And TName = 'it''s'"_s));
+    EXPECT_TRUE(e.contains(u"Update PriceNew_1 Set Kind = 0 Where Kind = '' "_s));
+    EXPECT_EQ(e.last(), u"Update PriceNew_1 Set AKind_1 = 0 Where AKind_1 = '' "_s);
+    EXPECT_TRUE(s.op.qtyLines.contains(u"กำลังแก้ไข Kind (ISUZU_ 1)  (0)  100 %"_s));
 }
 
-TEST_F(IsuzuKinds, FirstAlternateKindsAndProgress)
+TEST_F(IsuzuKinds, FirstAlternateKinds)
 {
-    part(1, QStringLiteral("P1"), QStringLiteral("A"), QStringLiteral("n1"));
-    part(9, QString(), QStringLiteral("Z"), QStringLiteral("blank"));
-    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("1")},
-                                         {QStringLiteral("PartNO"), QStringLiteral("R1")},
-                                         {QStringLiteral("TName"), QStringLiteral("ชื่อ")},
-                                         {QStringLiteral("AltNO_1"), QStringLiteral("P1")},
-                                         {QStringLiteral("AKind_2"), QStringLiteral("")}});
-    s.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QStringLiteral("1")},
-                                         {QStringLiteral("PartNO"), QStringLiteral("R2")},
-                                         {QStringLiteral("TName"), QStringLiteral("t")}});
+    part(1, u"P1"_s, u"A"_s, u"n1"_s);
+    part(9, QString(), u"Z"_s, u"blank"_s);
+    s.add(u"PriceNew_1"_s, {{u"Kind"_s, u"1"_s}, {u"PartNO"_s, u"R1"_s}, {u"TName"_s, u"ชื่อ"_s}, {u"AltNO_1"_s, u"P1"_s}});
+    s.add(u"PriceNew_1"_s, {{u"Kind"_s, u"1"_s}, {u"PartNO"_s, u"R2"_s}, {u"TName"_s, u"t"_s}});
     s.open();
     FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("AKind_1"), QStringLiteral("ORDER BY ID")),
-              (QStringList{QStringLiteral("A"), QStringLiteral("Z")}));   // empty number finds the part without one
-    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("AKind_2"), QStringLiteral("ORDER BY ID")),
-              (QStringList{QString(), QString()}));
-    EXPECT_EQ(s.op.qtyLines, (QStringList{QStringLiteral("กำลังแก้ไข AKind (ISUZU_ 1)  (1)  50 %"),
-                                          QStringLiteral("กำลังแก้ไข AKind (ISUZU_ 1)  (0)  100 %")}));
-    EXPECT_EQ(s.op.partLines, (QStringList{QStringLiteral("P1 - ชื่อ"), QStringLiteral(" - t")}));
+    // an empty number finds the part without one
+    EXPECT_EQ(col(u"AKind_1"_s), (QStringList{u"A"_s, u"Z"_s}));
+    EXPECT_EQ(col(u"AKind_2"_s), (QStringList{QString(), QString()}));
+    EXPECT_EQ(s.op.qtyLines, (QStringList{u"กำลังแก้ไข AKind (ISUZU_ 1)  (1)  50 %"_s,
+                                          u"กำลังแก้ไข AKind (ISUZU_ 1)  (0)  100 %"_s}));
+    EXPECT_EQ(s.op.partLines, (QStringList{u"P1 - ชื่อ"_s, u" - t"_s}));
 }
 
-TEST_F(IsuzuKinds, KindProgressNamesTheTable)
+TEST_F(IsuzuKinds, NullKindOfTheFirstPartEndsTheTool)
 {
-    s.importTable(12);
-    s.list(QStringLiteral("PriceNew_Count"), {12});
-    s.add(QStringLiteral("PriceNew_12"), {{QStringLiteral("PartNO"), QStringLiteral("X1")},
-                                          {QStringLiteral("TName"), QStringLiteral("n")},
-                                          {QStringLiteral("AKind_1"), QStringLiteral("1")}});
-    s.open();
-    FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    EXPECT_EQ(s.op.qtyLines, QStringList{QStringLiteral("กำลังแก้ไข Kind (ISUZU_ 12)  (0)  100 %")});
-    EXPECT_EQ(s.op.partLines, QStringList{QStringLiteral("X1 - n")});
-    EXPECT_EQ(s.ta.NewGroupNos, (std::vector<int16_t>{1, 12, 0}));
-}
-
-TEST_F(IsuzuKinds, QuotesInNumberAndName)
-{
-    part(1, QStringLiteral("O'1"), QStringLiteral("A"), QStringLiteral("it's"));
-    part(2, QStringLiteral("O'1"), QStringLiteral("B"), QStringLiteral("other"));
-    row(QStringLiteral("O'1"), QStringLiteral("it's"));
-    s.open();
-    FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    EXPECT_EQ(s.value(QStringLiteral("SELECT Kind FROM PriceNew_1")).toString(), QStringLiteral("A"));
-}
-
-TEST_F(IsuzuKinds, NullKindOfTheFirstRowEndsTheTool)
-{
-    part(1, QStringLiteral("P8"), QVariant(), QStringLiteral("a"));
-    part(2, QStringLiteral("P8"), QStringLiteral("K"), QStringLiteral("b"));
-    row(QStringLiteral("P8"), QStringLiteral("b"));
+    part(1, u"P8"_s, QVariant(), u"a"_s);
+    part(2, u"P8"_s, u"K"_s, u"b"_s);
+    row(QString(), u"P8"_s, {}, u"b"_s);
     s.open();
     EXPECT_THROW(FillIsuzuKindsFromCatalogue(s.st, s.ta), db::DbError);
-}
-
-TEST_F(IsuzuKinds, EmptyListChangesNothing)
-{
-    PriceListSetup e;
-    e.importTable(1);
-    e.add(QStringLiteral("PriceNew_1"), {{QStringLiteral("Kind"), QVariant()}});
-    e.open();
-    FillIsuzuKindsFromCatalogue(e.st, e.ta);
-    EXPECT_TRUE(e.op.qtyLines.isEmpty());
-    EXPECT_TRUE(e.rows(QStringLiteral("PriceNew_1"))[0][QStringLiteral("Kind")].isNull());
-}
-
-}   // namespace
-
-namespace {
-
-TEST_F(IsuzuKinds, TwinRowsWithoutKindAreEachFilled)
-{
-    part(1, QStringLiteral("P1"), QStringLiteral("A"), QStringLiteral("n"));
-    row(QStringLiteral("P1"), QStringLiteral("n"));
-    row(QStringLiteral("P1"), QStringLiteral("n"));
-    s.open();
-    FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    EXPECT_EQ(s.column(QStringLiteral("PriceNew_1"), QStringLiteral("Kind")),
-              (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
 }
 
 }   // namespace
