@@ -13,15 +13,6 @@ namespace dbtest {
 
 enum class Road { AccessMdb, AccessAccdb, SqlServer };
 
-inline QString roadName(Road r)
-{
-    switch (r) {
-    case Road::AccessMdb: return QStringLiteral("AccessMdb");
-    case Road::AccessAccdb: return QStringLiteral("AccessAccdb");
-    default: return QStringLiteral("SqlServer");
-    }
-}
-
 inline QString connectionStringFor(Road r, const QString& file)
 {
     switch (r) {
@@ -35,6 +26,28 @@ inline QString connectionStringFor(Road r, const QString& file)
     }
 }
 
+// One column of the rows a recordset has left, read to its end.
+inline QStringList readColumn(db::Recordset& rs, const QString& name)
+{
+    QStringList out;
+    while (!rs.EOF_()) {
+        out << rs.Fields(name).toText();
+        rs.MoveNext();
+    }
+    return out;
+}
+
+// The text of what a conversion gives, or "error" when it throws a DbError.
+template <class Convert>
+QString resultOf(Convert convert)
+{
+    try {
+        return QString::number(convert());
+    } catch (const db::DbError&) {
+        return QStringLiteral("error");
+    }
+}
+
 // A file with a few small tables, and a connection on it by the road under test.
 class OnEachRoad : public ::testing::TestWithParam<Road> {
 protected:
@@ -44,7 +57,8 @@ protected:
         fx::SqliteFile f(file);
         f.exec(QStringLiteral(
             "CREATE TABLE Parts (PartNO TEXT, TName TEXT, Price REAL, Qty INTEGER);"
-            "INSERT INTO Parts VALUES ('A-1', 'one', 125.5, 1), ('A-2', 'two', 10, 2), ('B-1', 'three', NULL, 3);"
+            "INSERT INTO Parts VALUES ('A-1', 'one', 125.5, 1), ('A-2', 'two', 10, 2),"
+            " ('B-1', 'three', NULL, 3);"
             "CREATE TABLE LastID (NameID TEXT, LastID INTEGER);"
             "CREATE TABLE Note (Txt TEXT);"));
         cn.ConnectionString = connectionStringFor(GetParam(), file);
@@ -54,15 +68,17 @@ protected:
         db::StatementLog::enable(false);
         db::StatementLog::clear();
     }
+    // The Parts numbers a select shows, in its order.
+    QStringList partNumbers(const QString& sql)
+    {
+        db::Recordset rs;
+        rs.Open(sql, cn);
+        return readColumn(rs, QStringLiteral("PartNO"));
+    }
 
     fx::TempDir dir;
     QString file;
     db::Connection cn;
 };
-
-inline std::string paramName(const ::testing::TestParamInfo<Road>& info)
-{
-    return roadName(info.param).toStdString();
-}
 
 }   // namespace dbtest
