@@ -51,13 +51,10 @@ TEST_P(BrandLookup, FindsTheFirstMatchingRowWithTheExactStatements)
     spec.withBrand = false;
     spec.ver = c.ver;
     RunSetup s(spec);
-    {
-        auto cat = s.catalogDb();
-        for (const auto& [id, name] : c.brandRows)
-            cat.insert(QStringLiteral("Brand"), {QStringLiteral("BrandID"), QStringLiteral("BrandName")}, {{id, name}});
-        for (const auto& [id, name] : c.ptaBrandRows)
-            cat.insert(QStringLiteral("Pta_BrandID"), {QStringLiteral("BrandID"), QStringLiteral("BrandCar")}, {{id, name}});
-    }
+    for (const auto& [table, rows] : {std::pair("Brand", c.brandRows), std::pair("Pta_BrandID", c.ptaBrandRows)})
+        for (auto [id, name] : rows)
+            s.catalogDb().exec(
+                QString("INSERT INTO %1 VALUES (%2, '%3')").arg(table).arg(id).arg(name.replace("'", "''")));
     s.st.strBrandCode = c.brandCode;
     s.st.strVer = c.ver;
     s.st.lngBrandID = 99;   // an earlier run's value is not kept
@@ -72,12 +69,11 @@ TEST_P(BrandLookup, FindsTheFirstMatchingRowWithTheExactStatements)
 namespace {
 QString InBrand(const char* name)
 {
-    return QStringLiteral("Select BrandID From Brand Where BrandName = '") + QLatin1String(name) + QStringLiteral("'");
+    return QString("Select BrandID From Brand Where BrandName = '%1'").arg(name);
 }
 QString InPta(const char* name)
 {
-    return QStringLiteral("Select BrandID From Pta_BrandID Where BrandCar = '") + QLatin1String(name) +
-           QStringLiteral("'");
+    return QString("Select BrandID From Pta_BrandID Where BrandCar = '%1'").arg(name);
 }
 }   // namespace
 
@@ -136,7 +132,7 @@ TEST(HasPriceListAllRows, OneWhenItHoldsARow)
     s.openPriceList();
     EXPECT_EQ(HasPriceListAllRows(s.st), 0);
     auto pl = s.priceListDb();
-    fx::insertPriceRows(pl, QStringLiteral("PriceListAll"), {fx::row({}, QStringLiteral("UD-1"), QStringLiteral("ก"), 1)});
+    fx::insertPriceRows(pl, QStringLiteral("PriceListAll"), {fx::row({}, "UD-1", "ก", 1)});
     EXPECT_EQ(HasPriceListAllRows(s.st), 1);
     EXPECT_FALSE(s.st.rsWork1.isOpen());
 }

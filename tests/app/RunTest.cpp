@@ -50,16 +50,13 @@ TEST_P(LocationMessages, ShowTheMessageAndOpenNothing)
 INSTANTIATE_TEST_SUITE_P(
     Run, LocationMessages,
     ::testing::Values(
-        LocationCase{"BlankPriceList", QStringLiteral("    "), QStringLiteral("@CAT"), true, MsgA()},
-        LocationCase{"MissingPriceList", QStringLiteral("/no/such/PriceList_UD.mdb"), QStringLiteral("@CAT"), true, MsgB()},
-        LocationCase{"BlankCatalog", QStringLiteral("@PL"), QStringLiteral("   "), true, MsgC()},
-        LocationCase{"MissingAccdbCatalog", QStringLiteral("@PL"), QStringLiteral("/no/such/Velkadine.accdb  "), true,
-                     MsgDAccdb()},
-        LocationCase{"MissingCapitalAccdbCatalog", QStringLiteral("@PL"), QStringLiteral("/no/such/Velkadine.ACCDB"), true,
-                     MsgDMdb()},
-        LocationCase{"CatalogIsAFolder", QStringLiteral("@PL"), QStringLiteral("@DIR"), true, MsgDAccdb()},
-        LocationCase{"SqlServerSkipsTheCatalogChecks", QStringLiteral("  /no/such/PriceList_UD.mdb  "),
-                     QStringLiteral("   "), false, MsgB()}),
+        LocationCase{"BlankPriceList", "    ", "@CAT", true, MsgA()},
+        LocationCase{"MissingPriceList", "/no/such/PriceList_UD.mdb", "@CAT", true, MsgB()},
+        LocationCase{"BlankCatalog", "@PL", "   ", true, MsgC()},
+        LocationCase{"MissingAccdbCatalog", "@PL", "/no/such/Velkadine.accdb  ", true, MsgDAccdb()},
+        LocationCase{"MissingCapitalAccdbCatalog", "@PL", "/no/such/Velkadine.ACCDB", true, MsgDMdb()},
+        LocationCase{"CatalogIsAFolder", "@PL", "@DIR", true, MsgDAccdb()},
+        LocationCase{"SqlServerSkipsTheCatalogChecks", "  /no/such/PriceList_UD.mdb  ", "   ", false, MsgB()}),
     [](const ::testing::TestParamInfo<LocationCase>& i) { return std::string(i.param.name); });
 
 // ---------------------------------------------------------- connections
@@ -92,8 +89,7 @@ TEST(Run, BothConnectionsAsTheClickOpensThemOnEitherRoad)
         EXPECT_EQ(s.st.cnPriceList->ConnectionString,
                   (sql ? MdbDriver() : AccdbDriver()) + s.priceList + QStringLiteral(";UID=admin;PWD=ZOK914"));
         EXPECT_EQ(s.st.cnCatalog->ConnectionString,
-                  sql ? QStringLiteral("driver={SQL Server};server= localhost ;uid=sa;pwd=x;database=") + s.catalog +
-                            QStringLiteral(";")
+                  sql ? "driver={SQL Server};server= localhost ;uid=sa;pwd=x;database=" + s.catalog + ";"
                       : AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=QEV538174"));
         EXPECT_EQ(s.st.cnPriceList->CommandTimeout, 20);
         EXPECT_EQ(s.st.cnCatalog->CommandTimeout, sql ? 100 : 20);
@@ -202,4 +198,4 @@ TEST_P(WholeRun, AddsBothPartsAndEndsWithMessageGTwice)
 }
 
 INSTANTIATE_TEST_SUITE_P(Run, WholeRun, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& i) { return i.param ? "SqlServer" : "Access"; });
+                         [](const auto& i) { return i.param ? "SqlServer" : "Access"; });

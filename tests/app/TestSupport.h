@@ -31,9 +31,8 @@ inline QString MdbDriver() { return QStringLiteral("driver={Microsoft Access Dri
 // A tiny price list: one group of two parts.
 inline void MakeTinyPriceList(const QString& file)
 {
-    fx::makePriceList(file, {{1,
-                              {fx::row(QString(), QStringLiteral("UD-100"), QStringLiteral("ไส้กรองน้ำมันเครื่อง"), 250, 250),
-                               fx::row(QString(), QStringLiteral("UD-200"), QStringLiteral("ผ้าเบรกหน้า"), 1200, 1100)}}});
+    fx::makePriceList(file, {{1, {fx::row({}, "UD-100", "ไส้กรองน้ำมันเครื่อง", 250, 250),
+                                  fx::row({}, "UD-200", "ผ้าเบรกหน้า", 1200, 1100)}}});
 }
 
 // A catalogue described by `spec` and the tiny price list, on the Access road
