@@ -8,7 +8,6 @@
 #include <QVariantMap>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <vector>
 
 #include "app/RunState.h"
 #include "db/Database.h"
@@ -18,7 +17,6 @@
 #include "tools/ToolState.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << "{\"" << l.join("\", \"").toStdString() << "\"}"; }
 
 namespace toolsbtest {
 
@@ -29,7 +27,6 @@ struct LogStatements {
     LogStatements() { db::StatementLog::clear(); db::StatementLog::enable(true); }
     ~LogStatements() { db::StatementLog::enable(false); db::StatementLog::clear(); }
     QStringList entries() const { return db::StatementLog::entries(); }
-    QStringList matching(const QString& part) const { return entries().filter(part); }
 };
 
 struct PriceListSetup {
@@ -41,11 +38,7 @@ struct PriceListSetup {
     QString catalog = dir.file(u"Velkadine.accdb"_s);
     int nextId = 1;
 
-    PriceListSetup()
-    {
-        exec(u"CREATE TABLE PriceNew_Count (Count INTEGER); CREATE TABLE PriceList_Count (Count INTEGER);"
-             " CREATE TABLE PriceLast_Count (Count INTEGER)"_s);
-    }
+    PriceListSetup() { exec(u"CREATE TABLE PriceNew_Count (Count); CREATE TABLE PriceList_Count (Count)"_s); }
 
     // Works on a file beside the run's connections: each open one is closed
     // and opened again first, so that what it wrote is committed and it
@@ -62,55 +55,38 @@ struct PriceListSetup {
         fx::SqliteFile db(path);
         return f(db);
     }
-
     void exec(const QString& sql, const QString& path = {})
     {
         with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) { db.exec(sql); });
     }
-    QVariant value(const QString& sql, const QString& path = {})
+    // The rows a query returns, each with its values joined by '|' and Null
+    // shown as "<null>".
+    QStringList query(const QString& sql, const QString& path = {})
     {
-        return with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) { return db.scalar(sql); });
+        QStringList out;
+        for (const QVariantList& r : with(path.isEmpty() ? file : path, [&](auto& db) { return db.rows(sql); })) {
+            QStringList v;
+            for (const QVariant& x : r)
+                v << (x.isNull() ? u"<null>"_s : x.toString());
+            out << v.join(u'|');
+        }
+        return out;
     }
-    void list(const QString& listTable, const std::vector<int>& nos)
+    QStringList rows(const QString& cols, const QString& table = u"PriceNew_1"_s)
     {
-        for (int n : nos)
-            exec(u"INSERT INTO %1 VALUES (%2)"_s.arg(listTable).arg(n));
+        return query(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table));
     }
     void importTable(int n) { with(file, [&](fx::SqliteFile& db) { fx::createImportTable(db, n); }); }
-    // A previous list: the import columns without ID.
-    void lastTable(int n)
-    {
-        QStringList defs = fx::importColumns();
-        for (QString& c : defs)
-            c += (c == u"Price"_s || c == u"Sale"_s) ? u" REAL"_s : u" TEXT"_s;
-        exec(u"CREATE TABLE PriceLast_%1 (%2)"_s.arg(n).arg(defs.join(u", "_s)));
-    }
-
     // Adds a row by column name: texts not given are '', numbers 0, ID the
     // next number; an invalid QVariant stores Null.
-    void add(const QString& table, QVariantMap values, const QString& path = {})
+    void add(const QString& table, QVariantMap values)
     {
-        with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) {
+        with(file, [&](fx::SqliteFile& db) {
             if (db.columns(table).contains(u"ID"_s) && !values.contains(u"ID"_s))
                 values.insert(u"ID"_s, nextId++);
             fx::insertRow(db, table, values);
         });
     }
-    std::vector<QVariantMap> rows(const QString& table, const QString& where = u"ORDER BY rowid"_s,
-                                  const QString& path = {})
-    {
-        return with(path.isEmpty() ? file : path, [&](fx::SqliteFile& db) { return fx::readRows(db, table, where); });
-    }
-    // One column's values, Null shown as "<null>".
-    QStringList column(const QString& table, const QString& col, const QString& where = u"ORDER BY rowid"_s,
-                       const QString& path = {})
-    {
-        QStringList out;
-        for (const QVariantMap& r : rows(table, where, path))
-            out << (r.value(col).isNull() ? u"<null>"_s : r.value(col).toString());
-        return out;
-    }
-
     void open()
     {
         st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
@@ -118,18 +94,16 @@ struct PriceListSetup {
     }
     // A catalogue of the label with the connection open; sqlServer: reached
     // through ODBC as the SQL Server road.
-    void openCatalog(const QString& ver = u"V.31"_s, int brandId = 7, const QString& code = u"UD"_s,
-                     bool sqlServer = false)
+    void openCatalog(const QString& ver = u"V.31"_s, const QString& code = u"UD"_s, bool sqlServer = false)
     {
         fx::CatalogSpec spec;
         spec.ver = st.strVer = ver;
-        spec.brandId = st.lngBrandID = brandId;
         spec.brandCode = st.strBrandCode = code;
+        st.lngBrandID = spec.brandId;
         fx::makeCatalog(catalog, spec);
-        if (sqlServer) {
+        if (sqlServer)
             fx::useTestOdbc();
-            op.access = false;
-        }
+        op.access = !sqlServer;
         st.cnCatalog->ConnectionString =
             sqlServer ? fx::sqlServerConnectionString(catalog) : fx::accessConnectionString(catalog);
         st.cnCatalog->Open();

@@ -1,5 +1,5 @@
-// ISUZU: short part numbers dropped, and empty kinds filled from the
-// catalogue.
+// HONDA: PartNew of the import rows from the catalogue's spelling. ISUZU:
+// short part numbers dropped, and empty kinds filled from the catalogue.
 #include <gtest/gtest.h>
 
 #include "tools/HondaIsuzuTools.h"
@@ -9,14 +9,12 @@ using namespace toolsbtest;
 
 namespace {
 
-const QString kDropStep = u"กำลัง PartNO ที่จำนวนเพียง 9 ตัวอักษร ของ ISUZU"_s;
-
-struct Isuzu : ::testing::Test {
+struct HondaIsuzu : ::testing::Test {
     PriceListSetup s;
     void SetUp() override
     {
         s.importTable(1);
-        s.list(u"PriceNew_Count"_s, {1});
+        s.exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
     }
     void row(const QVariant& kind, const QVariant& partNo, const QStringList& alts = {}, const QString& tName = {})
     {
@@ -27,10 +25,41 @@ struct Isuzu : ::testing::Test {
         }
         s.add(u"PriceNew_1"_s, m);
     }
-    QStringList col(const QString& c) { return s.column(u"PriceNew_1"_s, c, u"ORDER BY ID"_s); }
 };
 
-TEST_F(Isuzu, ShortNumbersAreDroppedAndShortAlternatesCleared)
+TEST_F(HondaIsuzu, HondaPartNewIsTheCatalogueSpellingOrTheRowsOwnNumber)
+{
+    s.openCatalog();
+    s.exec(u"INSERT INTO Pta7 (PartID, PartNO, FPartNO) VALUES (1, ' 06HON-1 ', '06HON1'), (2, 'O''1-A', 'O''1'),"
+           " (3, 'O''1-B', 'O''1'), (4, 'A-1', 'A1'), (5, NULL, '')"_s,
+           s.catalog);
+    row(QString(), u"06-HON 1"_s);
+    s.add(u"PriceNew_1"_s, {{u"PartNO"_s, u" X 9 "_s}, {u"PartNew"_s, QVariant()}});
+    s.add(u"PriceNew_1"_s, {{u"PartNO"_s, u"K-1"_s}, {u"FPartNO"_s, u"OLD"_s}, {u"PartNew"_s, u"KEEP"_s}});
+    row(QString(), u"O'-1"_s);   // the first of two catalogue parts
+    row(u"0"_s, u"A 1"_s);       // twins
+    row(u"0"_s, u"A 1"_s);
+    row(QString(), QVariant());  // finds the part without a number: Null stays
+    s.open();
+    LogStatements log;
+    FixHondaPartNew(s.st, s.ta);
+
+    EXPECT_EQ(s.rows(u"PartNew, FPartNO"_s), (QStringList{u"06HON-1|06HON1"_s, u" X 9 |X9"_s, u"KEEP|OLD"_s,
+                                                          u"O'1-A|O'1"_s, u"A-1|A1"_s, u"A-1|A1"_s, u"<null>|"_s}));
+    const QStringList e = log.entries();
+    ASSERT_GE(e.size(), 35);
+    EXPECT_EQ(e[3], u"Update PriceNew_1 Set PartNew = '' Where PartNew Is Null"_s);
+    EXPECT_EQ(e[30], u"Update PriceNew_1 Set Price = 0 Where Price Is Null"_s);
+    EXPECT_EQ(e[33], u"Select FPartNO, PartNew, PartNO From PriceNew_1 Where PartNew = '' Order By PartNO"_s);
+    EXPECT_TRUE(e.contains(u"Select PartNO From Pta7 Where FPartNO = 'O''1'"_s));
+    EXPECT_EQ(e.last(), u"Update PriceNew_1 Set PartNew = PartNO Where PartNew = '' "_s);
+    EXPECT_TRUE(e.filter(u"Description"_s).isEmpty());
+    EXPECT_EQ(s.op.qtyLines.first(), u"กำลังแก้ไข PartNO (HONDA)"_s);
+    EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข PartNO (HONDA)  (0)  100 %"_s);
+    EXPECT_EQ(s.op.partLines, (QStringList{QString(), u" X 9 "_s, u"06-HON 1"_s, u"A 1"_s, u"A 1"_s, u"O'-1"_s}));
+}
+
+TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
 {
     row(u"1"_s, u"123456789"_s);                     // 9 characters: short
     row(u"1"_s, u"1234567890"_s);
@@ -50,16 +79,10 @@ TEST_F(Isuzu, ShortNumbersAreDroppedAndShortAlternatesCleared)
     LogStatements log;
     DropShortIsuzuPartNos(s.st, s.ta);
 
-    EXPECT_EQ(col(u"PartNO"_s), (QStringList{u"1234567890"_s, u"  12345678  "_s, u"   "_s, u"O'12345678"_s,
-                                             u"8970000009"_s, u"8970000000"_s, u"8970000000"_s}));
-    EXPECT_EQ(col(u"Kind"_s), (QStringList{u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, QString(), QString()}));
-    EXPECT_EQ(col(u"AltNO_1"_s), (QStringList{QString(), QString(), u"12"_s, QString(), u"8970000001"_s,
-                                              QString(), QString()}));
-    EXPECT_EQ(col(u"AKind_1"_s), (QStringList{QString(), QString(), u"1"_s, QString(), u"1"_s, QString(), QString()}));
-    EXPECT_EQ(col(u"AltNO_3"_s).mid(4), (QStringList{u"ABCDEFGHIJKL"_s, QString(), QString()}));
-    EXPECT_EQ(col(u"AltNO_5"_s).mid(5), (QStringList{QString(), QString()}));
-    EXPECT_EQ(col(u"AKind_2"_s)[4], u"1"_s);   // an empty alternate is not short
-
+    EXPECT_EQ(s.rows(u"PartNO, Kind, AKind_1, AltNO_1, AKind_2, AltNO_3, AltNO_4, AltNO_5"_s),
+              (QStringList{u"1234567890|1||||||"_s, u"  12345678  |1||||||"_s, u"   |1|1|12||||"_s,
+                           u"O'12345678|1||||||"_s, u"8970000009|1|1|8970000001|1|ABCDEFGHIJKL||"_s,
+                           u"8970000000|||||||"_s, u"8970000000|||||||"_s}));
     const QStringList e = log.entries();
     ASSERT_GE(e.size(), 27);
     EXPECT_EQ(e[1], u"Update PriceNew_1 Set PartNO = '' Where PartNO Is Null "_s);
@@ -70,38 +93,30 @@ TEST_F(Isuzu, ShortNumbersAreDroppedAndShortAlternatesCleared)
     EXPECT_TRUE(e.contains(u"Delete From PriceNew_1 Where Kind = '1' And PartNO = '8-97' "_s));
     EXPECT_TRUE(e.contains(u"Update PriceNew_1 Set AKind_4 = '', AltNO_4 = '' Where Kind = '' And PartNO = "
                            "'8970000000' "_s));
-
-    EXPECT_EQ(s.op.qtyLines.first(), kDropStep);
-    EXPECT_EQ(s.op.qtyLines.last(), kDropStep + u" (0)  100 %"_s);
+    const QString step = u"กำลัง PartNO ที่จำนวนเพียง 9 ตัวอักษร ของ ISUZU"_s;
+    EXPECT_EQ(s.op.qtyLines.first(), step);
+    EXPECT_EQ(s.op.qtyLines.last(), step + u" (0)  100 %"_s);
     EXPECT_TRUE(s.op.partLines.contains(u"1-8970000009"_s));
-    EXPECT_TRUE(s.op.partLines.contains(u"8970000000"_s));
 }
 
-struct IsuzuKinds : Isuzu {
+struct IsuzuKinds : HondaIsuzu {
     void SetUp() override
     {
-        Isuzu::SetUp();
+        HondaIsuzu::SetUp();
         s.openCatalog();
     }
-    void part(int id, const QString& partNo, const QVariant& kind, const QString& tName)
+    // Catalogue parts: "PartID, 'PartNO', 'Kind', 'TName'" each.
+    void parts(const QString& values)
     {
-        s.add(u"Pta7"_s, {{u"PartID"_s, id}, {u"PartNO"_s, partNo}, {u"Kind"_s, kind}, {u"TName"_s, tName}},
-              s.catalog);
+        s.exec(u"INSERT INTO Pta7 (PartID, PartNO, Kind, TName) VALUES "_s + values, s.catalog);
     }
 };
 
 TEST_F(IsuzuKinds, EmptyKindsFromTheCatalogue)
 {
-    part(1, u"P1"_s, u"A"_s, u"n1"_s);
-    part(2, u"P2"_s, u"B"_s, u"x"_s);
-    part(3, u"P2"_s, u"C"_s, u"y"_s);
-    part(4, u"P3"_s, u"D"_s, u"z"_s);
-    part(5, u"P3"_s, u"E"_s, u"z"_s);
-    part(6, u"P5"_s, QVariant(), u"w"_s);
-    part(7, u"P5"_s, QVariant(), u"v"_s);
-    part(8, u"P6"_s, QString(), u"q"_s);
-    part(9, u"O'1"_s, u"F"_s, u"it's"_s);
-    part(10, u"O'1"_s, u"G"_s, u"other"_s);
+    parts(u"(1, 'P1', 'A', 'n1'), (2, 'P2', 'B', 'x'), (3, 'P2', 'C', 'y'), (4, 'P3', 'D', 'z'), (5, 'P3', 'E', 'z'),"
+          " (6, 'P5', NULL, 'w'), (7, 'P5', NULL, 'v'), (8, 'P6', '', 'q'), (9, 'O''1', 'F', 'it''s'),"
+          " (10, 'O''1', 'G', 'other')"_s);
     row(QString(), u"P1"_s, {}, u"other name"_s);   // one part: its kind whatever the name
     row(QString(), u"P1"_s, {}, u"other name"_s);   // and its twin
     row(QString(), u"P2"_s, {}, u"y"_s);            // two parts, one with the name
@@ -115,8 +130,8 @@ TEST_F(IsuzuKinds, EmptyKindsFromTheCatalogue)
     LogStatements log;
     FillIsuzuKindsFromCatalogue(s.st, s.ta);
 
-    EXPECT_EQ(col(u"Kind"_s), (QStringList{u"A"_s, u"A"_s, u"C"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"F"_s}));
-    EXPECT_EQ(s.value(u"SELECT COUNT(*) FROM PriceNew_1 WHERE Kind = '' OR AKind_1 = ''"_s).toInt(), 0);
+    EXPECT_EQ(s.rows(u"Kind || AKind_1"_s), (QStringList{u"A0"_s, u"A0"_s, u"C0"_s, u"00"_s, u"00"_s, u"00"_s,
+                                                         u"00"_s, u"10"_s, u"F0"_s}));
     const QStringList e = log.entries();
     EXPECT_EQ(e[26], u"Select Kind, PartNO, TName From PriceNew_1 Where Kind = '' Order By PartNO"_s);
     EXPECT_TRUE(e.contains(u"Select Count(Kind) As Rec_Count From Pta7 Where PartNO = 'O''1' And TName = 'it''s'"_s));
@@ -127,24 +142,20 @@ TEST_F(IsuzuKinds, EmptyKindsFromTheCatalogue)
 
 TEST_F(IsuzuKinds, FirstAlternateKinds)
 {
-    part(1, u"P1"_s, u"A"_s, u"n1"_s);
-    part(9, QString(), u"Z"_s, u"blank"_s);
+    parts(u"(1, 'P1', 'A', 'n1'), (9, '', 'Z', 'blank')"_s);
     s.add(u"PriceNew_1"_s, {{u"Kind"_s, u"1"_s}, {u"PartNO"_s, u"R1"_s}, {u"TName"_s, u"ชื่อ"_s}, {u"AltNO_1"_s, u"P1"_s}});
     s.add(u"PriceNew_1"_s, {{u"Kind"_s, u"1"_s}, {u"PartNO"_s, u"R2"_s}, {u"TName"_s, u"t"_s}});
     s.open();
     FillIsuzuKindsFromCatalogue(s.st, s.ta);
-    // an empty number finds the part without one
-    EXPECT_EQ(col(u"AKind_1"_s), (QStringList{u"A"_s, u"Z"_s}));
-    EXPECT_EQ(col(u"AKind_2"_s), (QStringList{QString(), QString()}));
-    EXPECT_EQ(s.op.qtyLines, (QStringList{u"กำลังแก้ไข AKind (ISUZU_ 1)  (1)  50 %"_s,
-                                          u"กำลังแก้ไข AKind (ISUZU_ 1)  (0)  100 %"_s}));
+    // an empty number finds the part without one; AKind_2 stays
+    EXPECT_EQ(s.rows(u"AKind_1, AKind_2"_s), (QStringList{u"A|"_s, u"Z|"_s}));
+    EXPECT_EQ(s.op.qtyLines.first(), u"กำลังแก้ไข AKind (ISUZU_ 1)  (1)  50 %"_s);
     EXPECT_EQ(s.op.partLines, (QStringList{u"P1 - ชื่อ"_s, u" - t"_s}));
 }
 
 TEST_F(IsuzuKinds, NullKindOfTheFirstPartEndsTheTool)
 {
-    part(1, u"P8"_s, QVariant(), u"a"_s);
-    part(2, u"P8"_s, u"K"_s, u"b"_s);
+    parts(u"(1, 'P8', NULL, 'a'), (2, 'P8', 'K', 'b')"_s);
     row(QString(), u"P8"_s, {}, u"b"_s);
     s.open();
     EXPECT_THROW(FillIsuzuKindsFromCatalogue(s.st, s.ta), db::DbError);
