@@ -1,39 +1,28 @@
-// Shared set-up of the transfer tests: a price list and a catalogue in a
-// fresh folder, both connections open as the button opens them, and
-// recording stand-ins for the part-update routine and the new-part writer.
+// Shared set-up of the transfer tests: the shared run harness on a catalogue
+// of one label with the brand preset, recording stand-ins for the part-update
+// routine and the new-part writer, and the values handed over as text.
 #pragma once
 
-#include <QDate>
 #include <QString>
-#include <map>
+#include <QStringList>
 #include <vector>
 
-#include "app/CatalogConnection.h"
-#include "app/RunState.h"
-#include "common/mduDate.h"
-#include "db/Database.h"
-#include "fixtures/Fixtures.h"
-#include "fixtures/RecordingOperator.h"
 #include "fixtures/RunHarness.h"
 #include "transfer/PartValues.h"
 
-#include <ostream>
-
 namespace transfertest {
+
+using fx::LogStatements;
 
 inline QString Moving() { return QStringLiteral("กำลังย้ายข้อมูล  "); }
 inline QString Changing() { return QStringLiteral("กำลังเปลี่ยนราคา  "); }
 inline QString Adding() { return QStringLiteral("กำลังเพิ่มข้อมูลใหม่  "); }
 
-inline int32_t TodayStamp() { return fx::todayStamp(); }
-
-// A catalogue of the label with the brand preset as the run's checks leave it,
-// and recording stand-ins for the part-update routine and the new-part writer.
 struct TransferSetup : fx::RunHarness {
     std::vector<PartValues> calls;     // every part handed to the update stand-in
     std::vector<int16_t> writerCalls;  // every group number the writer stand-in got
 
-    explicit TransferSetup(const QString& ver = QStringLiteral("V.31")) : fx::RunHarness(specOf(ver))
+    explicit TransferSetup(const QString& ver = "V.31") : fx::RunHarness(fx::CatalogSpec{.ver = ver})
     {
         presetBrand();
         st.updatePartOverride = [this](RunState&, const PartValues& v) {
@@ -43,25 +32,35 @@ struct TransferSetup : fx::RunHarness {
         st.addNewPartsOverride = [this](RunState&, int16_t n) { writerCalls.push_back(n); };
     }
 
-    static fx::CatalogSpec specOf(const QString& ver)
-    {
-        fx::CatalogSpec spec;
-        spec.ver = ver;
-        return spec;
-    }
-
-    QStringList changingLines() const
+    // "Kind|PartNO" of every part handed over, in order.
+    QStringList parts() const
     {
         QStringList out;
-        for (const QString& l : op.qtyLines)
-            if (l.startsWith(Changing()))
-                out << l;
+        for (const PartValues& v : calls)
+            out << v.Kind + QStringLiteral("|") + v.PartNO;
         return out;
     }
 };
 
+inline QString Joined(const auto& texts)
+{
+    return QStringList(texts.begin(), texts.end()).join(QLatin1Char(','));
+}
+
+// Every value of a handed-over part, "|" between them; lists joined by ",",
+// models up to the last non-blank one.
+inline QString Described(const PartValues& v)
+{
+    QString models = Joined(v.Model);
+    while (models.endsWith(QLatin1Char(',')))
+        models.chop(1);
+    return QStringList{v.Kind, v.PartNO, Joined(v.AKind), Joined(v.AltNO), v.EName, v.TName, models, v.Description,
+                       v.Import, v.Price.toText(), v.DisPrice, v.Sale.toText(), QString::number(v.DateStamp)}
+        .join(QLatin1Char('|'));
+}
+
 // A row with its alternates.
-inline fx::PriceRow rowWithAlts(const QString& kind, const QString& partNo, const std::array<QString, 5>& akind,
+inline fx::PriceRow RowWithAlts(const QString& kind, const QString& partNo, const std::array<QString, 5>& akind,
                                 const std::array<QString, 5>& altNo, double price = 100, double sale = 0)
 {
     fx::PriceRow r = fx::row(kind, partNo, QStringLiteral("NAME"), price, sale);
