@@ -28,35 +28,26 @@ struct Catalog : ::testing::Test {
     QStringList lastIds() { return rows(u"NameID, LastID"_s, u"LastID"_s); }
 };
 
-TEST_F(Catalog, NewModelIsAddedUnderItsSearchKeyAndLinkedOnce)
-{
-    LogStatements log;
-    LinkPartModelSingle(s.st, 11, u" D-MAX 2.5* "_s);
-    EXPECT_EQ(log.entries().filter(u"Pta_"_s),
-              (QStringList{u"Select Distinct ModelID From Pta_ModelID Where FBModel = 'ISUZUDMAX2.5' "_s,
-                           u"Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D-MAX 2.5', '', 0 )"_s,
-                           u"Select PartID From Pta_BrandCar Where PartID = 11 And BrandID = 7 And ModelID = 5"_s,
-                           u"Insert Into Pta_BrandCar Values( 11, 7, 5, 'ISUZU', 'D-MAX 2.5' )"_s,
-                           u"Select ModelID From Pta_Model Where PartID = 11 And ModelID = 5"_s,
-                           u"Insert Into Pta_Model Values( 11, 5 )"_s}));
-    LinkPartModelSingle(s.st, 11, u"D-MAX 2.5"_s);
-    LinkPartModelSingle(s.st, 12, u"D-MAX 2.5"_s);
-    EXPECT_EQ(rows(u"ModelID"_s, u"Pta_ModelID"_s), QStringList{u"5"_s});
-    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_BrandCar"_s), (QStringList{u"11|5"_s, u"12|5"_s}));
-    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"11|5"_s, u"12|5"_s}));
-    EXPECT_EQ(lastIds(), (QStringList{u"ModelID|5"_s, u"Pta7|99"_s}));
-    EXPECT_TRUE(s.op.qtyLines.isEmpty());
-}
-
-TEST_F(Catalog, PresentModelAddsOnlyTheMissingLinks)
+TEST_F(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
 {
     exec(u"INSERT INTO Pta_ModelID VALUES (0, 7, 30, 'ISUZUMU7', 'MU7', 'MU7', '', 0);"
          " INSERT INTO Pta_BrandCar VALUES (11, 7, 30, 'ISUZU', 'MU7'); INSERT INTO Pta_Model VALUES (12, 30)"_s);
-    LinkPartModelSingle(s.st, 11, u"MU7"_s);
+    LinkPartModelSingle(s.st, 11, u"MU7"_s);   // found: only the missing links
     LinkPartModelSingle(s.st, 12, u"MU7"_s);
-    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"12|30"_s, u"11|30"_s}));
-    EXPECT_EQ(rows(u"PartID, ModelName"_s, u"Pta_BrandCar"_s), (QStringList{u"11|MU7"_s, u"12|MU7"_s}));
     EXPECT_EQ(lastIds().first(), u"ModelID|4"_s);   // no identifier drawn
+    LogStatements log;
+    LinkPartModelSingle(s.st, 11, u" D-MAX 2.5* "_s);
+    LinkPartModelSingle(s.st, 11, u"D-MAX 2.5"_s);
+    LinkPartModelSingle(s.st, 12, u"D-MAX 2.5"_s);
+    EXPECT_EQ(log.entries().filter(u"Insert Into Pta_ModelID"_s),
+              QStringList{u"Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D-MAX 2.5', '', 0 )"_s});
+    EXPECT_EQ(rows(u"ModelID, FBModel"_s, u"Pta_ModelID"_s), (QStringList{u"30|ISUZUMU7"_s, u"5|ISUZUDMAX2.5"_s}));
+    EXPECT_EQ(rows(u"PartID, ModelID, ModelName"_s, u"Pta_BrandCar"_s),
+              (QStringList{u"11|30|MU7"_s, u"12|30|MU7"_s, u"11|5|D-MAX 2.5"_s, u"12|5|D-MAX 2.5"_s}));
+    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s),
+              (QStringList{u"12|30"_s, u"11|30"_s, u"11|5"_s, u"12|5"_s}));
+    EXPECT_EQ(lastIds().first(), u"ModelID|5"_s);
+    EXPECT_TRUE(s.op.qtyLines.isEmpty());
 }
 
 TEST_F(Catalog, BlankModelLinksToNoModelOnceAndQuotesAreSafe)
@@ -67,10 +58,7 @@ TEST_F(Catalog, BlankModelLinksToNoModelOnceAndQuotesAreSafe)
     LinkPartModelSingle(s.st, 22, u" ,'* "_s + QChar(9));   // nothing left once cleaned
     LinkPartModelSingle(s.st, 22, QString());
     LinkPartModelSingle(s.st, 23, QString());               // another brand's row does not count
-    EXPECT_EQ(log.entries().mid(0, 3),
-              (QStringList{u"Select PartID From Pta_BrandCar Where PartID = 21 And BrandID = 7"_s,
-                           u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"_s,
-                           u"Insert Into Pta_Model Values( 21, 0 )"_s}));
+    EXPECT_EQ(log.entries().value(1), u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"_s);
     EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"21|0"_s, u"22|0"_s, u"23|0"_s}));
 
     s.st.strBrandCode = u"O'B"_s;
@@ -98,14 +86,8 @@ TEST_F(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
     LogStatements log;
     PurgeEmptyParts(s.st);
     EXPECT_FALSE(s.st.rsWork1.isOpen());
-    const QStringList e = log.entries();
-    ASSERT_EQ(e.size(), 13);
-    EXPECT_EQ(e.mid(0, 5), (QStringList{u"Select PartID From Pta7 Where PartNO = ''"_s,
-                                        u"Delete From Pta7 Where PartID = 2"_s, u"Delete From Alt7 Where AltID = 2"_s,
-                                        u"Delete From AltG7 Where PartID = 2"_s,
-                                        u"Delete From AltG7 Where AltID = 2"_s}));
-    EXPECT_EQ(e[11], u"Select PartID From Pta7 Order By PartID Desc"_s);
-    EXPECT_EQ(e[12], u"Update LastID Set LastID = 5 Where NameID = 'Pta7'"_s);
+    EXPECT_EQ(log.entries().value(4), u"Delete From AltG7 Where AltID = 2"_s);
+    EXPECT_EQ(log.entries().value(12), u"Update LastID Set LastID = 5 Where NameID = 'Pta7'"_s);
     EXPECT_EQ(rows(u"PartID"_s, u"Pta7"_s), (QStringList{u"1"_s, u"3"_s, u"5"_s}));
     EXPECT_EQ(rows(u"AltID"_s, u"Alt7"_s), QStringList{u"5"_s});
     EXPECT_EQ(rows(u"PartID, AltID"_s, u"AltG7"_s), QStringList{u"5|1"_s});
@@ -143,11 +125,10 @@ TEST_F(CatalogOdbc, LinkAndPurgeOnTheSqlServerRoad)
     LinkPartModelSingle(s.st, 11, u"MU-X"_s);
     LinkPartModelSingle(s.st, 11, u"MU-X"_s);
     LinkPartModelSingle(s.st, 12, QString());
-    EXPECT_EQ(rows(u"ModelID, FBModel"_s, u"Pta_ModelID"_s), QStringList{u"5|ISUZUMUX"_s});
-    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"11|5"_s, u"12|0"_s}));
-
     exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (1, 'A'), (2, ''); INSERT INTO AltG7 (PartID, AltID) VALUES (1, 2)"_s);
     PurgeEmptyParts(s.st);
+    EXPECT_EQ(rows(u"ModelID, FBModel"_s, u"Pta_ModelID"_s), QStringList{u"5|ISUZUMUX"_s});
+    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"11|5"_s, u"12|0"_s}));
     EXPECT_EQ(rows(u"PartID"_s, u"Pta7"_s), QStringList{u"1"_s});
     EXPECT_TRUE(rows(u"PartID"_s, u"AltG7"_s).isEmpty());
     EXPECT_EQ(lastIds(), (QStringList{u"ModelID|5"_s, u"Pta7|1"_s}));

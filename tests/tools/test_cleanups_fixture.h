@@ -87,6 +87,18 @@ struct PriceListSetup {
             fx::insertRow(db, table, values);
         });
     }
+    // Rows as a table: the columns named (blank-separated), then one value
+    // list for each row.
+    void add(const QString& table, const QString& cols, const std::vector<QVariantList>& rows)
+    {
+        const QStringList names = cols.split(u' ');
+        for (const QVariantList& r : rows) {
+            QVariantMap m;
+            for (int i = 0; i < r.size(); ++i)
+                m.insert(names.at(i), r[i]);
+            add(table, m);
+        }
+    }
     void open()
     {
         st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
