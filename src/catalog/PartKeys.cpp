@@ -5,29 +5,6 @@
 #include "common/Text.h"
 #include "common/mduValue.h"
 
-namespace {
-
-void removeAll(QString& t, QChar ch)
-{
-    qsizetype i = 0;
-    while (i < t.size()) {
-        if (t.at(i) == ch)
-            t.remove(i, 1);
-        else
-            ++i;
-    }
-}
-
-QString withoutSeparators(QString t)
-{
-    removeAll(t, QLatin1Char(' '));
-    removeAll(t, QLatin1Char('/'));
-    removeAll(t, QLatin1Char('-'));
-    return t;
-}
-
-}  // namespace
-
 QString MakePartKey(const QString& ver, const QString& brandCode, const QString& partNo)
 {
     const QString v = Trim(ver);
@@ -48,7 +25,7 @@ QString MakePartKey(const QString& ver, const QString& brandCode, const QString&
 
 QString StripSeparators(const QString& s)
 {
-    return withoutSeparators(Trim(s));
+    return NormalizePartNO(s);
 }
 
 QString IsuzuPartKey(const QString& partNo)
@@ -72,5 +49,5 @@ QString CleanKey(const QString& s)
 {
     if (Trim(s).isEmpty())
         return QString();
-    return withoutSeparators(Trim(CleanText(s)));
+    return NormalizePartNO(CleanText(s));
 }

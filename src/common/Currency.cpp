@@ -1,6 +1,8 @@
 // Fixed-point currency: parsing from database values and the statement text.
 #include "common/Currency.h"
 
+#include "common/VariantKind.h"
+
 #include <QLocale>
 #include <cmath>
 #include <limits>
@@ -133,37 +135,25 @@ Currency Currency::fromText(const QString& text)
 
 Currency Currency::fromVariant(const QVariant& v)
 {
-    if (!v.isValid() || v.isNull())
+    switch (variantKind(v)) {
+    case VariantKind::Null:
         throw std::invalid_argument("not a currency value: Null");
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-    case QMetaType::Long:
-    case QMetaType::SChar:
-    case QMetaType::Char: {
+    case VariantKind::Signed: {
         const qlonglong n = v.toLongLong();
         int64_t units = 0;
         if (__builtin_mul_overflow(int64_t(n), kUnitsPerOne, &units))
             outOfRange(v.toString());
         return Currency{units};
     }
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::UShort:
-    case QMetaType::ULong:
-    case QMetaType::UChar: {
+    case VariantKind::Unsigned: {
         const qulonglong n = v.toULongLong();
         if (n > qulonglong(std::numeric_limits<int64_t>::max() / kUnitsPerOne))
             outOfRange(v.toString());
         return Currency{int64_t(n) * kUnitsPerOne};
     }
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case VariantKind::Real:
         return fromDouble(v.toDouble());
-    case QMetaType::QString:
-        return fromText(v.toString());
-    case QMetaType::QByteArray:
+    case VariantKind::Bytes:
         return fromText(QString::fromUtf8(v.toByteArray()));
     default:
         if (v.canConvert<QString>())

@@ -3,6 +3,7 @@
 #include "common/mduValue.h"
 
 #include "common/Text.h"
+#include "common/VariantKind.h"
 #include "db/Database.h"
 
 #include <QLocale>
@@ -102,34 +103,24 @@ QString CleanText(const QString& s)
 
 int16_t ToInteger(const QVariant& v)
 {
-    if (!v.isValid() || v.isNull())
+    switch (variantKind(v)) {
+    case VariantKind::Null:
         return 0;
-    switch (v.typeId()) {
-    case QMetaType::Bool:
+    case VariantKind::Bool:
         return v.toBool() ? -1 : 0;
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-    case QMetaType::Long:
-    case QMetaType::SChar:
-    case QMetaType::Char: {
+    case VariantKind::Signed: {
         const qlonglong n = v.toLongLong();
         if (n < -32768 || n > 32767)
             overflow(v.toString());
         return int16_t(n);
     }
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::UShort:
-    case QMetaType::ULong:
-    case QMetaType::UChar: {
+    case VariantKind::Unsigned: {
         const qulonglong n = v.toULongLong();
         if (n > 32767)
             overflow(v.toString());
         return int16_t(n);
     }
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case VariantKind::Real:
         return toInt16(v.toDouble(), v.toString());
     default:
         break;

@@ -8,7 +8,18 @@
 #include <memory>
 #include <vector>
 
+#include "common/VariantKind.h"
+
 namespace db {
+
+// The integer a bound value of kind Bool, Signed or Unsigned is written as:
+// a Bool as 1 or 0.
+inline long long boundInteger(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? 1 : 0;
+    return v.toLongLong();
+}
 
 // The rows of a select, read in full.
 struct ResultSet {

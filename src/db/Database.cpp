@@ -8,6 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "common/VariantKind.h"
 #include "db/Backend.h"
 
 namespace db {
@@ -341,21 +342,12 @@ QString Field::toText() const
 // The value as a number (integers stay exact); a text must be a number.
 static bool numberOf(const QVariant& v, bool& isInt, long long& i, double& d)
 {
-    switch (v.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::UShort:
-    case QMetaType::UInt:
-    case QMetaType::Long:
+    switch (variantKind(v)) {
+    case VariantKind::Signed:
         isInt = true;
         i = v.toLongLong();
         return true;
-    case QMetaType::ULongLong:
-    case QMetaType::ULong:
+    case VariantKind::Unsigned:
         if (v.toULongLong() > quint64(std::numeric_limits<long long>::max())) {
             isInt = false;
             d = double(v.toULongLong());
@@ -364,12 +356,11 @@ static bool numberOf(const QVariant& v, bool& isInt, long long& i, double& d)
         isInt = true;
         i = v.toLongLong();
         return true;
-    case QMetaType::Bool:
+    case VariantKind::Bool:
         isInt = true;
         i = v.toBool() ? -1 : 0;
         return true;
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case VariantKind::Real:
         isInt = false;
         d = v.toDouble();
         return true;

@@ -216,54 +216,43 @@ private:
             const QVariant& v = params[k];
             const SQLUSMALLINT no = SQLUSMALLINT(k + 1);
             SQLRETURN rc;
-            if (v.isNull() || !v.isValid()) {
+            switch (variantKind(v)) {
+            case VariantKind::Null:
                 b.lens[k] = SQL_NULL_DATA;
                 rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0, nullptr, 0, &b.lens[k]);
-            } else {
-                switch (v.typeId()) {
-                case QMetaType::LongLong:
-                case QMetaType::Int:
-                case QMetaType::Short:
-                case QMetaType::UShort:
-                case QMetaType::UInt:
-                case QMetaType::Long:
-                case QMetaType::ULong:
-                case QMetaType::ULongLong:
-                case QMetaType::Char:
-                case QMetaType::SChar:
-                case QMetaType::UChar:
-                case QMetaType::Bool:
-                    b.ints[k] = v.typeId() == QMetaType::Bool ? (v.toBool() ? 1 : 0) : v.toLongLong();
-                    b.lens[k] = 0;
-                    if (b.ints[k] >= INT32_MIN && b.ints[k] <= INT32_MAX) {
-                        rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_INTEGER, 0, 0, &b.ints[k], 0,
-                                              &b.lens[k]);
-                    } else {
-                        rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0, &b.ints[k], 0,
-                                              &b.lens[k]);
-                    }
-                    break;
-                case QMetaType::Double:
-                case QMetaType::Float:
-                    b.reals[k] = v.toDouble();
-                    b.lens[k] = 0;
-                    rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &b.reals[k], 0,
+                break;
+            case VariantKind::Bool:
+            case VariantKind::Signed:
+            case VariantKind::Unsigned:
+                b.ints[k] = boundInteger(v);
+                b.lens[k] = 0;
+                if (b.ints[k] >= INT32_MIN && b.ints[k] <= INT32_MAX) {
+                    rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_INTEGER, 0, 0, &b.ints[k], 0,
                                           &b.lens[k]);
-                    break;
-                case QMetaType::QByteArray:
-                    b.bytes[k] = v.toByteArray();
-                    b.lens[k] = SQLLEN(b.bytes[k].size());
-                    rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_BINARY, SQL_VARBINARY,
-                                          SQLULEN(std::max<qsizetype>(1, b.bytes[k].size())), 0,
-                                          b.bytes[k].data(), b.lens[k], &b.lens[k]);
-                    break;
-                default:
-                    b.bytes[k] = v.toString().toUtf8();
-                    b.lens[k] = SQLLEN(b.bytes[k].size());
-                    rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
-                                          SQLULEN(std::max<qsizetype>(1, b.bytes[k].size())), 0,
-                                          b.bytes[k].data(), b.lens[k], &b.lens[k]);
+                } else {
+                    rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0, &b.ints[k], 0,
+                                          &b.lens[k]);
                 }
+                break;
+            case VariantKind::Real:
+                b.reals[k] = v.toDouble();
+                b.lens[k] = 0;
+                rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &b.reals[k], 0,
+                                      &b.lens[k]);
+                break;
+            case VariantKind::Bytes:
+                b.bytes[k] = v.toByteArray();
+                b.lens[k] = SQLLEN(b.bytes[k].size());
+                rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_BINARY, SQL_VARBINARY,
+                                      SQLULEN(std::max<qsizetype>(1, b.bytes[k].size())), 0,
+                                      b.bytes[k].data(), b.lens[k], &b.lens[k]);
+                break;
+            default:
+                b.bytes[k] = v.toString().toUtf8();
+                b.lens[k] = SQLLEN(b.bytes[k].size());
+                rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                                      SQLULEN(std::max<qsizetype>(1, b.bytes[k].size())), 0,
+                                      b.bytes[k].data(), b.lens[k], &b.lens[k]);
             }
             check(rc, h, sql);
         }

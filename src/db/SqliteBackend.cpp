@@ -408,14 +408,7 @@ public:
         if (params.empty() && liftLiterals(text, lifted)) {
             if (sqlite3_stmt* st = compiledShape(m_db, *m_cache, lifted)) {
                 const long long before = sqlite3_total_changes64(m_db);
-                int rc;
-                while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-                }
-                if (rc != SQLITE_DONE) {
-                    const QString msg = message();
-                    sqlite3_finalize(st);
-                    throw DbError(msg, sql);
-                }
+                stepToEnd(st, sql);
                 m_cache->give(lifted.shape, st);
                 return sqlite3_total_changes64(m_db) - before;
             }
@@ -441,14 +434,7 @@ public:
                 bindAll(st, params, sql);
                 bound = true;
             }
-            int rc;
-            while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            }
-            if (rc != SQLITE_DONE) {
-                const QString msg = message();
-                sqlite3_finalize(st);
-                throw DbError(msg, sql);
-            }
+            stepToEnd(st, sql);
             sqlite3_finalize(st);
         }
         return sqlite3_total_changes64(m_db) - before;
@@ -462,17 +448,9 @@ public:
         if (liftLiterals(text, lifted))
             st = compiledShape(m_db, *m_cache, lifted);
         const bool kept = st != nullptr;
-        if (!st) {
-            const char* tail = nullptr;
-            if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &st, &tail) != SQLITE_OK)
-                fail(sql);
-            if (!st)
-                throw DbError(QStringLiteral("The statement holds no command."), sql);
-        }
-        QStringList names;
-        const int n = sqlite3_column_count(st);
-        for (int i = 0; i < n; ++i)
-            names << QString::fromUtf8(sqlite3_column_name(st, i));
+        if (!st)
+            st = prepareOne(text, sql);
+        const QStringList names = columnNames(st);
         auto cursor = kept ? std::make_unique<SqliteCursor>(m_db, st, sql, m_cache, lifted.shape)
                            : std::make_unique<SqliteCursor>(m_db, st, sql);
         cursor->start();
@@ -482,50 +460,20 @@ public:
 
     ResultSet query(const QString& sql) override
     {
-        const QByteArray text = sql.toUtf8();
-        sqlite3_stmt* st = nullptr;
-        const char* tail = nullptr;
-        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &st, &tail) != SQLITE_OK)
-            fail(sql);
-        if (!st)
-            throw DbError(QStringLiteral("The statement holds no command."), sql);
+        sqlite3_stmt* st = prepareOne(sql.toUtf8(), sql);
         ResultSet rs;
-        const int n = sqlite3_column_count(st);
-        for (int i = 0; i < n; ++i)
-            rs.columns << QString::fromUtf8(sqlite3_column_name(st, i));
+        rs.columns = columnNames(st);
+        const int n = int(rs.columns.size());
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
             std::vector<QVariant> row;
             row.reserve(n);
-            for (int i = 0; i < n; ++i) {
-                switch (sqlite3_column_type(st, i)) {
-                case SQLITE_INTEGER:
-                    row.emplace_back(qlonglong(sqlite3_column_int64(st, i)));
-                    break;
-                case SQLITE_FLOAT:
-                    row.emplace_back(sqlite3_column_double(st, i));
-                    break;
-                case SQLITE_TEXT: {
-                    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-                    row.emplace_back(QString::fromUtf8(t, sqlite3_column_bytes(st, i)));
-                    break;
-                }
-                case SQLITE_BLOB: {
-                    const auto* b = static_cast<const char*>(sqlite3_column_blob(st, i));
-                    row.emplace_back(QByteArray(b, sqlite3_column_bytes(st, i)));
-                    break;
-                }
-                default:
-                    row.emplace_back(QVariant());
-                }
-            }
+            for (int i = 0; i < n; ++i)
+                row.push_back(columnValue(st, i));
             rs.rows.push_back(std::move(row));
         }
-        if (rc != SQLITE_DONE) {
-            const QString msg = message();
-            sqlite3_finalize(st);
-            throw DbError(msg, sql);
-        }
+        if (rc != SQLITE_DONE)
+            finalizeAndFail(st, sql);
         sqlite3_finalize(st);
         return rs;
     }
@@ -544,6 +492,44 @@ private:
 
     QString message() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
     [[noreturn]] void fail(const QString& sql) const { throw DbError(message(), sql); }
+    [[noreturn]] void finalizeAndFail(sqlite3_stmt* st, const QString& sql) const
+    {
+        const QString msg = message();
+        sqlite3_finalize(st);
+        throw DbError(msg, sql);
+    }
+
+    // Steps a statement past its last row; a failing step finalizes it.
+    void stepToEnd(sqlite3_stmt* st, const QString& sql) const
+    {
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            finalizeAndFail(st, sql);
+    }
+
+    // Compiles the first statement of the text as written; a text with no
+    // statement is an error.
+    sqlite3_stmt* prepareOne(const QByteArray& text, const QString& sql)
+    {
+        sqlite3_stmt* st = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &st, &tail) != SQLITE_OK)
+            fail(sql);
+        if (!st)
+            throw DbError(QStringLiteral("The statement holds no command."), sql);
+        return st;
+    }
+
+    static QStringList columnNames(sqlite3_stmt* st)
+    {
+        QStringList names;
+        const int n = sqlite3_column_count(st);
+        for (int i = 0; i < n; ++i)
+            names << QString::fromUtf8(sqlite3_column_name(st, i));
+        return names;
+    }
 
     void bindAll(sqlite3_stmt* st, const std::vector<QVariant>& params, const QString& sql)
     {
@@ -551,47 +537,31 @@ private:
             const int i = int(k) + 1;
             const QVariant& v = params[k];
             int rc;
-            if (v.isNull() || !v.isValid()) {
+            switch (variantKind(v)) {
+            case VariantKind::Null:
                 rc = sqlite3_bind_null(st, i);
-            } else {
-                switch (v.typeId()) {
-                case QMetaType::LongLong:
-                case QMetaType::Int:
-                case QMetaType::Short:
-                case QMetaType::UShort:
-                case QMetaType::UInt:
-                case QMetaType::Long:
-                case QMetaType::ULong:
-                case QMetaType::ULongLong:
-                case QMetaType::Char:
-                case QMetaType::SChar:
-                case QMetaType::UChar:
-                    rc = sqlite3_bind_int64(st, i, v.toLongLong());
-                    break;
-                case QMetaType::Bool:
-                    rc = sqlite3_bind_int64(st, i, v.toBool() ? 1 : 0);
-                    break;
-                case QMetaType::Double:
-                case QMetaType::Float:
-                    rc = sqlite3_bind_double(st, i, v.toDouble());
-                    break;
-                case QMetaType::QByteArray: {
-                    const QByteArray b = v.toByteArray();
-                    rc = sqlite3_bind_blob64(st, i, b.constData(), sqlite3_uint64(b.size()), SQLITE_TRANSIENT);
-                    break;
-                }
-                default: {
-                    const QByteArray t = v.toString().toUtf8();
-                    rc = sqlite3_bind_text64(st, i, t.constData(), sqlite3_uint64(t.size()), SQLITE_TRANSIENT,
-                                             SQLITE_UTF8);
-                }
-                }
+                break;
+            case VariantKind::Bool:
+            case VariantKind::Signed:
+            case VariantKind::Unsigned:
+                rc = sqlite3_bind_int64(st, i, boundInteger(v));
+                break;
+            case VariantKind::Real:
+                rc = sqlite3_bind_double(st, i, v.toDouble());
+                break;
+            case VariantKind::Bytes: {
+                const QByteArray b = v.toByteArray();
+                rc = sqlite3_bind_blob64(st, i, b.constData(), sqlite3_uint64(b.size()), SQLITE_TRANSIENT);
+                break;
             }
-            if (rc != SQLITE_OK) {
-                const QString msg = message();
-                sqlite3_finalize(st);
-                throw DbError(msg, sql);
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                rc = sqlite3_bind_text64(st, i, t.constData(), sqlite3_uint64(t.size()), SQLITE_TRANSIENT,
+                                         SQLITE_UTF8);
             }
+            }
+            if (rc != SQLITE_OK)
+                finalizeAndFail(st, sql);
         }
     }
 };
