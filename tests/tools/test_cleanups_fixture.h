@@ -4,15 +4,11 @@
 // price-list connection open, and a catalogue when a tool reads one.
 #pragma once
 
-#include <QStringList>
-#include <QVariantMap>
 #include <gtest/gtest.h>
 #include <ostream>
 
-#include "app/RunState.h"
 #include "db/Database.h"
 #include "fixtures/LabelTables.h"
-#include "fixtures/RecordingOperator.h"
 #include "fixtures/ToolTables.h"
 #include "tools/ToolState.h"
 
@@ -77,27 +73,22 @@ struct PriceListSetup {
         return query(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table));
     }
     void importTable(int n) { with(file, [&](fx::SqliteFile& db) { fx::createImportTable(db, n); }); }
-    // Adds a row by column name: texts not given are '', numbers 0, ID the
-    // next number; an invalid QVariant stores Null.
-    void add(const QString& table, QVariantMap values)
-    {
-        with(file, [&](fx::SqliteFile& db) {
-            if (db.columns(table).contains(u"ID"_s) && !values.contains(u"ID"_s))
-                values.insert(u"ID"_s, nextId++);
-            fx::insertRow(db, table, values);
-        });
-    }
     // Rows as a table: the columns named (blank-separated), then one value
-    // list for each row.
+    // list for each row. Texts not given are '', numbers 0, ID the next
+    // number; an invalid QVariant stores Null.
     void add(const QString& table, const QString& cols, const std::vector<QVariantList>& rows)
     {
         const QStringList names = cols.split(u' ');
-        for (const QVariantList& r : rows) {
-            QVariantMap m;
-            for (int i = 0; i < r.size(); ++i)
-                m.insert(names.at(i), r[i]);
-            add(table, m);
-        }
+        with(file, [&](fx::SqliteFile& db) {
+            for (const QVariantList& r : rows) {
+                QVariantMap m{{u"ID"_s, nextId++}};
+                for (int i = 0; i < r.size(); ++i)
+                    m.insert(names.at(i), r[i]);
+                if (!db.columns(table).contains(u"ID"_s))
+                    m.remove(u"ID"_s);
+                fx::insertRow(db, table, m);
+            }
+        });
     }
     void open()
     {
