@@ -30,23 +30,25 @@ TEST_F(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
 {
     exec(u"INSERT INTO Pta_ModelID VALUES (0, 7, 30, 'ISUZUMU7', 'MU7', 'MU7', '', 0);"
          " INSERT INTO Pta_BrandCar VALUES (11, 7, 30, 'ISUZU', 'MU7'); INSERT INTO Pta_Model VALUES (12, 30)"_s);
+    s.st.strBrandCode = u"IS'UZU"_s;
     LinkPartModelSingle(s.st, 11, u"MU7"_s);   // found: only the missing links
     LinkPartModelSingle(s.st, 12, u"MU7"_s);
     LogStatements log;
-    LinkPartModelSingle(s.st, 11, u" D-MAX 2.5* "_s);
+    LinkPartModelSingle(s.st, 11, u" D'MAX 2.5* "_s);
     LinkPartModelSingle(s.st, 11, u"D-MAX 2.5"_s);
     LinkPartModelSingle(s.st, 12, u"D-MAX 2.5"_s);
     EXPECT_EQ(log.entries().filter(u"Insert Into Pta_ModelID"_s),
-              QStringList{u"Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D-MAX 2.5', '', 0 )"_s});
+              QStringList{u"Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D MAX 2.5', '', 0 )"_s});
     EXPECT_EQ(rows(u"ModelID, FBModel"_s, u"Pta_ModelID"_s), (QStringList{u"30|ISUZUMU7"_s, u"5|ISUZUDMAX2.5"_s}));
-    EXPECT_EQ(rows(u"PartID, ModelID, ModelName"_s, u"Pta_BrandCar"_s),
-              (QStringList{u"11|30|MU7"_s, u"12|30|MU7"_s, u"11|5|D-MAX 2.5"_s, u"12|5|D-MAX 2.5"_s}));
+    EXPECT_EQ(rows(u"PartID, ModelID, BrandCode, ModelName"_s, u"Pta_BrandCar"_s),
+              (QStringList{u"11|30|ISUZU|MU7"_s, u"12|30|IS'UZU|MU7"_s, u"11|5|IS'UZU|D MAX 2.5"_s,
+                           u"12|5|IS'UZU|D-MAX 2.5"_s}));
     EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s),
               (QStringList{u"12|30"_s, u"11|30"_s, u"11|5"_s, u"12|5"_s}));
     EXPECT_EQ(lastIds().first(), u"ModelID|5"_s);   // one identifier drawn, none for the model found
 }
 
-TEST_F(Catalog, BlankModelLinksToNoModelOnceAndQuotesAreSafe)
+TEST_F(Catalog, BlankModelLinksToNoModelOnce)
 {
     exec(u"INSERT INTO Pta_BrandCar VALUES (23, 8, 0, 'X', '')"_s);
     LogStatements log;
@@ -56,12 +58,6 @@ TEST_F(Catalog, BlankModelLinksToNoModelOnceAndQuotesAreSafe)
     LinkPartModelSingle(s.st, 23, QString());               // another brand's row does not count
     EXPECT_EQ(log.entries().value(1), u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"_s);
     EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"21|0"_s, u"22|0"_s, u"23|0"_s}));
-
-    s.st.strBrandCode = u"O'B"_s;
-    LinkPartModelSingle(s.st, 31, u"D'MAX"_s);
-    LinkPartModelSingle(s.st, 32, QString());
-    EXPECT_EQ(rows(u"FBModel, ModelName"_s, u"Pta_ModelID"_s), QStringList{u"OBDMAX|D MAX"_s});
-    EXPECT_EQ(rows(u"BrandCode"_s, u"Pta_BrandCar"_s).mid(4), (QStringList{u"O'B"_s, u"O'B"_s}));
 }
 
 TEST_F(Catalog, FailedIdentifierWritesNothing)
@@ -82,7 +78,6 @@ TEST_F(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
     LogStatements log;
     PurgeEmptyParts(s.st);
     EXPECT_FALSE(s.st.rsWork1.isOpen());
-    EXPECT_EQ(log.entries().value(4), u"Delete From AltG7 Where AltID = 2"_s);
     EXPECT_EQ(log.entries().value(12), u"Update LastID Set LastID = 5 Where NameID = 'Pta7'"_s);
     EXPECT_EQ(rows(u"PartID"_s, u"Pta7"_s), (QStringList{u"1"_s, u"3"_s, u"5"_s}));
     EXPECT_EQ(rows(u"AltID"_s, u"Alt7"_s), QStringList{u"5"_s});
@@ -102,13 +97,13 @@ TEST_F(Catalog, APartTheDeleteDoesNotRemoveEndsWithAnError)
 {
     exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (2, ''); CREATE TRIGGER keep_two BEFORE DELETE ON Pta7"
          " WHEN old.PartID = 2 BEGIN SELECT RAISE(IGNORE); END"_s);
+    QString what;
     try {
         PurgeEmptyParts(s.st);
-        FAIL() << "no error";
     } catch (const db::DbError& e) {
-        EXPECT_TRUE(e.statement().contains(u"Pta7"_s)) << e.statement().toStdString();
-        EXPECT_TRUE(e.statement().contains(u"2"_s));
+        what = e.statement();
     }
+    EXPECT_TRUE(what.contains(u"Pta7"_s) && what.contains(u"2"_s)) << what.toStdString();
 }
 
 // The same repairs on a catalogue reached as SQL Server (through ODBC).

@@ -68,10 +68,7 @@ TEST_F(Cleanups, ThaiNameAndModelTextsCleared)
     EXPECT_EQ(s.rows(u"TName"_s), (QStringList{E, u" \?\?\?\?"_s, E, E, u"QUAD"_s, u"XR"_s, u"ZED"_s, u"ท่อ"_s,
                                                u"2019"_s, u" A"_s}));
     EXPECT_EQ(s.rows(u"Model_12"_s), (QStringList{E, E, E, E, E, u".."_s, u".."_s, u".."_s, E, u".."_s}));
-    const QStringList e = log.entries();
-    EXPECT_EQ(e.size(), 1 + 12 + 24);
-    EXPECT_EQ(e.value(0), u"Update PriceNew_1 Set TName = '' Where TName = '\?\?\?\?' "_s);
-    EXPECT_EQ(e.value(13), u"Update PriceNew_1 Set TName = '' Where TName Like '2018%' "_s);
+    EXPECT_EQ(log.entries().value(13), u"Update PriceNew_1 Set TName = '' Where TName Like '2018%' "_s);
 }
 
 TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
@@ -89,10 +86,7 @@ TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
     const QStringList en{misread + u"X"_s, E, u"ABC"_s, u"   "_s, E, u"เน"_s, u" "_s + misread};
     EXPECT_EQ(s.rows(u"EName"_s), en);
     EXPECT_EQ(s.rows(u"TName"_s), en);
-    EXPECT_EQ(log.entries(), (QStringList{u"Update PriceNew_1 Set EName = '' Where EName Is Null "_s,
-                                          u"Select ID, EName From PriceNew_1 Where EName <> '' Order By ID"_s,
-                                          u"Update PriceNew_1 Set EName = '' Where ID = 1"_s,
-                                          u"Update PriceNew_1 Set TName = EName "_s}));
+    EXPECT_EQ(log.entries().filter(u"Where ID"_s), QStringList{u"Update PriceNew_1 Set EName = '' Where ID = 1"_s});
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข (2)  66 %"_s);
 }
 
@@ -119,14 +113,11 @@ TEST_F(Cleanups, SplitAlternateLists)
     }
     s.add(u"PriceNew_1"_s, u"AltNO_1"_s, {{u"A, B"_s}});   // not listed
     s.open();
-    LogStatements log;
     SplitAltNoList(s.st);
 
     EXPECT_EQ(s.rows(u"AltNO_1, AltNO_2, AltNO_3, AltNO_4, AltNO_5"_s, u"PriceNew_4"_s), want);
     EXPECT_EQ(s.rows(u"DISTINCT AKind_1"_s, u"PriceNew_4"_s), QStringList{E});
     EXPECT_EQ(s.rows(u"AltNO_1"_s), QStringList{u"A, B"_s});
-    EXPECT_EQ(log.entries().value(12), u"Update PriceNew_4 Set AltNO_1 = 'a', AltNO_2 = 'b', AltNO_3 = '', AltNO_4 = '', "
-                     "AltNO_5 = '' Where ID = 1"_s);
 }
 
 }   // namespace
