@@ -1,9 +1,11 @@
 // Shared set-up of the build and merge tests: a price-list file with its
-// groups, the tool tables, a run state open on it and the statement log.
+// groups, the working table, optional import table and newer list, a run
+// state open on it, and the statement log.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -14,50 +16,71 @@
 
 namespace buildtest {
 
-struct LogOn {
-    LogOn() { db::StatementLog::enable(true); db::StatementLog::clear(); }
-    ~LogOn() { db::StatementLog::enable(false); }
-    QStringList entries() const { return db::StatementLog::entries(); }
-};
+using Groups = std::map<int, std::vector<fx::PriceRow>>;
+using Rows = std::vector<QVariantList>;
 
-// A price list with the given (empty or filled) groups listed in
-// PriceList_Count, and the working table.
+// A row with the Thai name "ไส้กรอง"; PartNew is the number and FPartNew the
+// number unless given (import tables do not store them).
+inline fx::PriceRow row(const QString& kind, const QString& partNo, double price, double sale = 0,
+                        const QString& fPartNew = QString(), const QString& dis = QString())
+{
+    fx::PriceRow r = fx::row(kind, partNo, QStringLiteral("ไส้กรอง"), price, sale);
+    r.PartNew = partNo;
+    r.FPartNew = fPartNew.isNull() ? partNo : fPartNew;
+    r.DisPrice = dis;
+    return r;
+}
+
+// A price list with the given groups listed in PriceList_Count (or `count`)
+// and the working table. open() opens the run and starts the statement log.
 struct PriceListFile {
-    explicit PriceListFile(const std::map<int, std::vector<fx::PriceRow>>& groups = {{1, {}}},
-                           const std::vector<int>* count = nullptr)
+    explicit PriceListFile(const Groups& groups = {{1, {}}}, const std::vector<int>* count = nullptr)
     {
         fx::makePriceList(file, groups, {}, count);
         db = std::make_unique<fx::SqliteFile>(file);
         fx::createWorkingTable(*db);
     }
+    ~PriceListFile() { db::StatementLog::enable(false); }
+
     fx::TempDir dir;
     QString file = dir.file(QStringLiteral("PriceList_UD.mdb"));
     std::unique_ptr<fx::SqliteFile> db;
     std::unique_ptr<fx::ToolRun> run;
+    ToolArrays arr;
 
     fx::ToolRun& open()
     {
         if (!run)
             run = std::make_unique<fx::ToolRun>(file);
+        db::StatementLog::enable(true);
+        db::StatementLog::clear();
         return *run;
     }
+    // Runs a tool on the opened file.
+    fx::ToolRun& call(void (*tool)(RunState&, ToolArrays&))
+    {
+        tool(open().st, arr);
+        return *run;
+    }
+    void importTable(int n, const std::vector<fx::PriceRow>& rows)
+    {
+        fx::createImportTable(*db, n);
+        fx::insertImportRows(*db, n, rows);
+    }
+    void insert(const QString& t, const std::vector<fx::PriceRow>& rows) { fx::insertPriceRows(*db, t, rows); }
+    Rows prices(const QString& table)
+    {
+        return rows("SELECT Kind, PartNO, Price, DisPrice, Sale FROM " + table + " ORDER BY rowid");
+    }
+    long long count(const QString& table, const QString& where = {}) { return db->count(table, where); }
     QString text(const QString& sql) { return db->scalar(sql).toString(); }
+    Rows rows(const QString& sql) { return db->rows(sql); }
+    QStringList log() const { return db::StatementLog::entries(); }
+    int logged(const QString& prefix) const
+    {
+        const QStringList e = log();
+        return int(std::count_if(e.begin(), e.end(), [&](const QString& s) { return s.startsWith(prefix); }));
+    }
 };
-
-inline fx::PriceRow part(const QString& kind, const QString& partNo, double price, double sale = 0,
-                         const QString& tName = QStringLiteral("ไส้กรอง"))
-{
-    return fx::row(kind, partNo, tName, price, sale);
-}
-
-// The working-table / group row with its key fields set.
-inline fx::PriceRow grouped(const QString& kind, const QString& partNo, const QString& fPartNew,
-                            double price, double sale = 0)
-{
-    fx::PriceRow r = fx::row(kind, partNo, QStringLiteral("ไส้กรอง"), price, sale);
-    r.PartNew = partNo;
-    r.FPartNew = fPartNew;
-    return r;
-}
 
 }  // namespace buildtest

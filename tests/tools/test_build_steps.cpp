@@ -1,0 +1,236 @@
+// The price-list build: emptying, the import tables' clean-up and row
+// conversion, duplicate removal, grouping, and a whole build.
+#include "build_support.h"
+
+#include "tools/PriceListBuild.h"
+
+using namespace buildtest;
+
+namespace {
+
+TEST(BuildCleanUp, StatementsRunInOrderAndRepairTheImportTable)
+{
+    PriceListFile f({{1, {}}, {2, {}}});
+    fx::createImportTable(*f.db, 3);
+    fx::makePriceNewCount(*f.db, {3});
+    const QVariant N;
+    f.db->insert("PriceNew_3", {"ID", "Kind", "PartNO", "AKind_3", "Model_1", "Model_7", "Price", "DisPrice"}, {
+        {1, "0.00", "A1", "1.00", "-", "xxxx", 10.0, N},
+        {2, "1.00", "A2", N, "xxxxx", "-1", N, "5"},
+        {3, N, "A3", " 0.00", N, N, 1.0, ""},
+        {4, "1", N, N, N, N, 1.0, N},
+        {5, "1", "", N, N, N, 1.0, N},
+    });
+    auto& r = f.call(BuildPriceList);
+    const QStringList e = f.log();
+    ASSERT_GE(e.size(), 73);
+    EXPECT_EQ(e.mid(0, 5), (QStringList{"Delete From PriceList",
+                                        "Select Count From PriceList_Count Order By Count",
+                                        "Delete From PriceList_1", "Delete From PriceList_2",
+                                        "Select Count From PriceNew_Count Order By Count"}));
+    EXPECT_EQ(e.mid(5, 68), ImportCleanUpStatements(3));
+    EXPECT_EQ(f.arr.NewGroupNos, (std::vector<int16_t>{3, 0}));
+    EXPECT_EQ(r.st.GroupNos, (std::vector<int16_t>{1, 2, 0}));
+    // Kind codes, Nulls, rows without a number, model placeholders.
+    EXPECT_EQ(f.rows("SELECT Kind, AKind_3, Model_1, Model_7, Price, DisPrice, Sale FROM PriceNew_3"),
+              (Rows{{"0", "1", "", "", 10.0, "", 0.0},
+                    {"1", "", "xxxxx", "-1", 0.0, "5", 0.0},
+                    {"", " 0.00", "", "", 1.0, "", 0.0}}));
+    EXPECT_EQ(f.count("PriceNew_3", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
+    EXPECT_EQ(f.count("PriceList_1"), 3);
+}
+
+TEST(BuildCleanUp, EmptyImportListKeepsItsArrayAndSkipsTheTables)
+{
+    PriceListFile f;
+    f.importTable(4, {row("0.00", "ABCDE12345", 5)});
+    fx::makePriceNewCount(*f.db, {});
+    f.arr.NewGroupNos = {4, 0};
+    f.call(BuildPriceList);
+    EXPECT_EQ(f.arr.NewGroupNos, (std::vector<int16_t>{4, 0}));
+    EXPECT_EQ(f.text("SELECT Kind FROM PriceNew_4"), "0.00");
+}
+
+TEST(BuildCleanUp, ClearPriceListGroupsEmptiesOnlyListedGroups)
+{
+    std::vector<int> listed{3, 1};
+    PriceListFile f({{1, {row("1", "A", 5)}}, {2, {row("1", "B", 5)}}, {3, {row("1", "C", 5)}}}, &listed);
+    f.insert("PriceList", {row("1", "W", 1)});
+    auto& r = f.open();
+    ClearPriceListGroups(r.st);
+    EXPECT_EQ(f.log(), (QStringList{"Select Count From PriceList_Count Order By Count",
+                                    "Delete From PriceList_1", "Delete From PriceList_3"}));
+    EXPECT_EQ(f.count("PriceList_2") + f.count("PriceList"), 2);
+    EXPECT_EQ(r.st.GroupNos, (std::vector<int16_t>{1, 3, 0}));
+
+    // A group number beyond 16 bits ends the build.
+    listed = {40000};
+    PriceListFile g({{1, {}}}, &listed);
+    EXPECT_THROW(g.call(BuildPriceList), db::DbError);
+}
+
+// The rows of PriceNew_1 converted for `brand`.
+PriceListFile& convert(PriceListFile& f, const std::vector<fx::PriceRow>& rows, const QString& brand)
+{
+    f.importTable(1, rows);
+    f.open().st.strBrandCode = brand;
+    ConvertImportTable(f.run->st, 1);
+    return f;
+}
+
+TEST(BuildConvert, PartNumbersOfEachBrand)
+{
+    // Brand, PartNO and AltNO_1 as imported, then PartNO, PartNew, FPartNew
+    // and AltNO_1 as written.
+    const std::vector<std::array<QString, 7>> cases = {
+        {"BENZ", "A 001 23B", "B*1,2", "A 001 23B", "001 23B", "00123B", "B1 2"},
+        {"NISSAN", "ABCDE12345", "FGHIJ 67890", "ABCDE-12345", "ABCDE-12345", "ABCDE12345", "FGHIJ-67890"},
+        {"TOYOTA", "ABCDE12345XY", "", "ABCDE-12345 XY", "ABCDE-12345 XY", "ABCDE12345XY", ""},
+        {"UD", " 12345-6789. ", "", "12345-6789", "12345-6789", "123456789", ""},
+        {"UD_VOLVO", "ABCDE12345", "1234", "VABCDE-12345", "VABCDE-12345", "VABCDE12345", "V1234"},
+        // A FORD number is not cleaned: its quote is written as it is.
+        {"FORD", "O'12-34 / 5", "A-B / C", "O'12345", "O'12345", "O'12345", "ABC"},
+        {"ISUZU", "8-97*1 ", "X,Y", "8-971", "8-971", "8971", "X Y"},
+    };
+    for (const auto& c : cases) {
+        fx::PriceRow p = row("1", c[1], 10);
+        p.AltNO[0] = c[2];
+        PriceListFile f;
+        convert(f, {p}, c[0]);
+        EXPECT_EQ(f.rows("SELECT PartNO, PartNew, FPartNew, AltNO_1, AltNO_2 FROM PriceList"),
+                  (Rows{{c[3], c[4], c[5], c[6], ""}}))
+            << qPrintable(c[0]);
+    }
+}
+
+TEST(BuildConvert, FieldsAreCleanedAndCutAndSaleTakesPrice)
+{
+    fx::PriceRow p = fx::row(" 1 ", "A1", "ไส้กรอง, อากาศ*", 120, 0);
+    p.EName = "O'NEIL, 5*";
+    p.Model[0] = "CWA-";
+    p.AKind[4] = "\t2";
+    fx::PriceRow q = row("1", "A2", 120, 100.25);
+    for (QString* t : {&q.EName, &q.TName, &q.Model[11], &q.Description, &q.Import, &q.DisPrice})
+        *t = QString(70, 'X');
+    PriceListFile f;
+    convert(f, {p, q, row("1", "A3", 0, 0)}, "ISUZU");
+    EXPECT_EQ(f.rows("SELECT Kind, TName, EName, Model_1, AKind_5, Price, Sale FROM PriceList ORDER BY PartNO"),
+              (Rows{{"1", "ไส้กรอง  อากาศ", "O NEIL  5", "CWA", "2", 120.0, 120.0},
+                    {"1", QString(60, 'X'), QString(40, 'X'), "", "", 120.0, 100.25},
+                    {"1", "ไส้กรอง", "", "", "", 0.0, 0.0}}));
+    EXPECT_EQ(f.rows("SELECT length(Model_12), length(Description), length(Import), length(DisPrice) "
+                     "FROM PriceList WHERE PartNO = 'A2'"),
+              (Rows{{30, 60, 20, 70}}));
+}
+
+TEST(BuildConvert, ExactStatementsAndRowsWithoutAKey)
+{
+    fx::PriceRow p = row("1", "ABCDE12345", 99.5, 0, {}, "10%");
+    p.AKind[0] = "2";
+    p.AltNO[0] = "ABCDE12346";
+    p.Model[0] = "M1";
+    p.Model[2] = " GW ";
+    PriceListFile f;
+    convert(f, {p, row("", "X1", 1250, 1300), row("1", "***", 10)}, "UD");
+    const QStringList e = f.log();
+    ASSERT_EQ(e.size(), 5);
+    EXPECT_EQ(e[1], "Insert Into PriceList Values( '1', 'ABCDE-12345', 'ABCDE-12345', 'ABCDE12345', '2', "
+                    "'ABCDE-12346', '', '', '', '', '', '', '', '', '', 'ไส้กรอง', 'M1', '', 'GW', '', "
+                    "'', '', '', '', '', '', '', '', '', '', 99.5, '10%', 99.5 )");
+    EXPECT_EQ(e[2], "Select PartNO From PriceList Where Kind = '1' And PartNO = 'ABCDE-12345'");
+    EXPECT_TRUE(e[3].endsWith("'', '', 1250, '', 1300 )"));
+    EXPECT_EQ(e[4], "Select PartNO From PriceList Where PartNO = 'X1'");
+    EXPECT_EQ(f.run->op.partLines.join('|'), "1-ABCDE-12345  ไส้กรอง  M1, GW|X1  ไส้กรอง  |1-  ไส้กรอง  ");
+}
+
+TEST(BuildConvert, InsertThatCannotBeFoundGivesUpAfterThreeWrites)
+{
+    PriceListFile f;
+    f.db->exec("CREATE TRIGGER lose AFTER INSERT ON PriceList WHEN NEW.PartNO = 'LOST1' "
+               "BEGIN DELETE FROM PriceList WHERE rowid = NEW.rowid; END;");
+    try {
+        convert(f, {row("1", "LOST1", 1), row("1", "NEXT", 1)}, "ISUZU");
+        FAIL() << "no error";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.driverText(), "Row 1-LOST1 not found in PriceList after 3 writes");
+        EXPECT_EQ(e.statement(), "Select PartNO From PriceList Where Kind = '1' And PartNO = 'LOST1'");
+    }
+    EXPECT_EQ(f.logged("Insert Into PriceList"), 3);
+    EXPECT_EQ(f.count("PriceList"), 0);
+}
+
+TEST(BuildDuplicates, CheaperRowsOfAKeyGo)
+{
+    // Ties at the top stay; an empty kind takes every kind of its key; an
+    // empty key is never deleted.
+    PriceListFile f;
+    f.insert("PriceList", {row("1", "A", 2000), row("1", "A", 99.5), row("1", "A", 2000), row("2", "A", 10),
+                           row("", "Q1", 50), row("1", "Q1", 70), row("2", "Q1", 60), row("1", "O'K", 9),
+                           row("1", "O'K", 8), row("1", "E1", 10, 0, ""), row("1", "E2", 20, 0, "")});
+    f.call(RemoveCheaperDuplicates);
+    EXPECT_EQ(f.rows("SELECT Kind, FPartNew, Price FROM PriceList ORDER BY Kind, FPartNew, Price"),
+              (Rows{{"1", "", 10.0}, {"1", "", 20.0}, {"1", "A", 2000.0}, {"1", "A", 2000.0},
+                    {"1", "O'K", 9.0}, {"1", "Q1", 70.0}, {"2", "A", 10.0}}));
+    for (const char* s : {"Select Distinct Kind, FPartNew From PriceList Order By FPartNew",
+                          "Select Kind, FPartNew, Price From PriceList Where Kind = '1' And FPartNew = 'A' "
+                          "Order By Price Desc",
+                          "Select Kind, FPartNew, Price From PriceList Where FPartNew = 'Q1' Order By Price Desc",
+                          "Delete From PriceList Where Kind = '1' And FPartNew = 'A' And Price = 99.5",
+                          "Delete From PriceList Where FPartNew = 'Q1' And Price = 50",
+                          "Delete From PriceList Where Kind = '1' And FPartNew = 'O''K' And Price = 8"})
+        EXPECT_TRUE(f.log().contains(s)) << s;
+}
+
+TEST(BuildGroups, GroupOfRow)
+{
+    const std::vector<std::pair<int32_t, int16_t>> cases = {
+        {0, 1}, {9999, 1}, {10000, 2}, {19999, 2}, {20000, 3}, {489999, 49}, {490000, 50},
+        {499999, 50}, {500000, 51}, {510000, 51}, {INT32_MAX, 51}};
+    for (const auto& [i, g] : cases)
+        EXPECT_EQ(GroupOfRow(i), g) << i;
+}
+
+TEST(BuildGroups, RowsMoveInPartNoOrderWithExactStatements)
+{
+    PriceListFile f;
+    fx::PriceRow a = row("1", "B-2", 99.5, 120, "B2", "5%");
+    a.Model[0] = "CWA";
+    a.Model[1] = "GW";
+    f.insert("PriceList", {a, row("", "A'1", 1250, 1250, "A1"), row("2", "B-2", 10, 0, "B2")});
+    f.call(MoveRowsIntoGroups);
+    const QStringList e = f.log();
+    ASSERT_EQ(e.size(), 1 + 3 * 3);
+    EXPECT_TRUE(e[1].startsWith("Insert Into PriceList_1 Values( '', 'A''1', 'A''1', 'A1', '', "));
+    EXPECT_EQ(e[2], "Select PartNO From PriceList_1 Where PartNO = 'A''1'");
+    EXPECT_EQ(e[3], "Delete From PriceList Where PartNO = 'A''1'");
+    EXPECT_TRUE(e[4].endsWith("'CWA', 'GW', '', '', '', '', '', '', '', '', '', '', '', '', 99.5, '5%', 120 )"));
+    EXPECT_EQ(e[5], "Select PartNO From PriceList_1 Where Kind = '1' And PartNO = 'B-2'");
+    EXPECT_EQ(e[6], "Delete From PriceList Where Kind = '1' And PartNO = 'B-2'");
+    EXPECT_EQ(f.count("PriceList") + f.count("PriceList_1"), 3);
+}
+
+TEST(BuildWhole, TwoImportTablesIntoTheGroups)
+{
+    PriceListFile f({{1, {row("1", "OLD", 1)}}, {2, {row("1", "OLD2", 1)}}});
+    fx::makePriceNewCount(*f.db, {2, 1});
+    fx::PriceRow dear = row("1.00", "ABCDE12345", 200);
+    dear.Model[0] = "xxxx";
+    dear.Model[1] = "CWA";
+    f.importTable(1, {dear, row("", "ZZ 1", 10), row("1", "", 10)});
+    f.importTable(2, {row("1", "ABCDE 12345", 150), row("2", "ABCDE12345", 90)});
+    f.insert("PriceList", {row("1", "STALE", 1)});
+    auto& r = f.call(BuildPriceList);
+    EXPECT_EQ(f.rows("SELECT Kind, PartNO, PartNew, FPartNew, Price, Sale, Model_1, Model_2 FROM PriceList_1"),
+              (Rows{{"1", "ABCDE-12345", "ABCDE-12345", "ABCDE12345", 200.0, 200.0, "", "CWA"},
+                    {"2", "ABCDE-12345", "ABCDE-12345", "ABCDE12345", 90.0, 90.0, "", ""},
+                    {"", "ZZ1", "ZZ1", "ZZ1", 10.0, 10.0, "", ""}}));
+    EXPECT_EQ(f.count("PriceList_2") + f.count("PriceList"), 0);
+    ASSERT_EQ(r.op.qtyLines.size(), 11);
+    EXPECT_EQ(r.op.qtyLines.mid(0, 3), (QStringList{"กำลังหา PartNO ซ้ำ", "กำลังสร้าง FPartNew  UD_1  (1)  50 %",
+                                                    "กำลังสร้าง FPartNew  UD_1  (0)  100 %"}));
+    EXPECT_EQ(r.op.qtyLines[4], "กำลังสร้าง FPartNew  UD_2  (0)  100 %");
+    EXPECT_EQ(r.op.qtyLines[5], "กำลังหา PartNO ซ้ำ  UD  (2)  33 %");
+    EXPECT_EQ(r.op.qtyLines[10], "กำลังแยกรายการสินค้า  (0)  100 %");
+}
+
+}  // namespace

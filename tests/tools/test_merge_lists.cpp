@@ -1,0 +1,160 @@
+// Merges of a newer list (PriceList_New) into the first import table and
+// into the built groups.
+#include "build_support.h"
+
+#include "tools/PriceListMerge.h"
+
+using namespace buildtest;
+
+namespace {
+
+// The groups (listed in `count` when given), PriceNew_1 holding `stored`, and
+// the newer list.
+struct MergeFile : PriceListFile {
+    MergeFile(const std::vector<fx::PriceRow>& list, const std::vector<fx::PriceRow>& stored = {},
+              const Groups& groups = {{1, {}}}, const std::vector<int>* count = nullptr)
+        : PriceListFile(groups, count)
+    {
+        importTable(1, stored);
+        fx::createPriceListNew(*db);
+        insert("PriceList_New", list);
+    }
+};
+
+TEST(MergePriceNew, NullsOfTheListBecomeEmptyOrZero)
+{
+    MergeFile f({});
+    f.db->insert("PriceList_New", {"PartNO"}, {{"A1"}});   // every other column Null
+    f.call(MergeNewListIntoPriceNew);
+    EXPECT_EQ(f.log()[28], "Update PriceList_New Set Price = 0 Where Price Is Null");
+    EXPECT_EQ(f.count("PriceList_New", "Kind = '' AND TName = '' AND Price = 0 AND DisPrice = '' AND Sale = 0 "
+                                       "AND Model_9 = '' AND FPartNew IS NULL"), 1);
+    EXPECT_EQ(f.prices("PriceNew_1"), (Rows{{"", "A1", 0.0, "", 0.0}}));
+}
+
+TEST(MergePriceNew, OneUpdateReachesEveryRowOfThePartAndEqualPricesWriteNothing)
+{
+    MergeFile f({row("1", "P1", 99.5, 120, {}, "5%"), row("1", "E1", 100, 90, {}, "new"), row("1", "", 5, 5)},
+                {row("1", "P1", 10, 10, {}, "x"), row("1", "P1", 12, 12), row("2", "P1", 13, 13),
+                 row("1", "E1", 100, 90, {}, "old")});
+    f.call(MergeNewListIntoPriceNew);
+    const QString check = "Select PartNO From PriceNew_1 Where Kind = '1' And PartNO = 'P1' And Price = 99.5 "
+                          "And Sale = 120";
+    EXPECT_EQ(f.log().mid(32), (QStringList{   // after the 31 clean-ups and the load
+        "Select PartNO From PriceNew_1 Where Kind = '1' And PartNO = 'E1' And Price = 100 And Sale = 90",
+        check, "Select PartNO From PriceNew_1 Where Kind = '1' And PartNO = 'P1'",
+        "Update PriceNew_1 Set Price = 99.5, DisPrice = '5%', Sale = 120 Where Kind = '1' And PartNO = 'P1'",
+        check}));
+    EXPECT_EQ(f.prices("PriceNew_1"), (Rows{{"1", "P1", 99.5, "5%", 120.0}, {"1", "P1", 99.5, "5%", 120.0},
+                                            {"2", "P1", 13.0, "", 13.0}, {"1", "E1", 100.0, "old", 90.0}}));
+}
+
+TEST(MergePriceNew, RowWithoutKindMatchesEveryKindAndCopiesEveryRowOfThePart)
+{
+    MergeFile f({row("", "P1", 20, 21), row("", "Q'1", 5, 5), row("3", "Q'1", 6, 6)},
+                {row("1", "P1", 10, 10), row("2", "P1", 11, 11)});
+    f.call(MergeNewListIntoPriceNew);
+    EXPECT_TRUE(f.log().contains("Update PriceNew_1 Set Price = 20, DisPrice = '', Sale = 21 "
+                                 "Where PartNO = 'P1'"));
+    const QString cols = "Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, AltNO_4, "
+                         "AKind_5, AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, Model_5, Model_6, "
+                         "Model_7, Model_8, Model_9, Model_10, Model_11, Model_12, Description, Import, Price, "
+                         "Disprice, Sale";
+    EXPECT_TRUE(f.log().contains("Insert Into PriceNew_1 (" + cols + ") Select " + cols +
+                                 " From PriceList_New Where PartNO = 'Q''1'"));
+    // The first row of a missing part brings in all its rows, each with its
+    // own prices; the second then finds its prices and writes nothing.
+    EXPECT_EQ(f.logged("Insert"), 1);
+    EXPECT_EQ(f.prices("PriceNew_1"), (Rows{{"1", "P1", 20.0, "", 21.0}, {"2", "P1", 20.0, "", 21.0},
+                                            {"", "Q'1", 5.0, "", 5.0}, {"3", "Q'1", 6.0, "", 6.0}}));
+}
+
+TEST(MergeBoth, ProgressOfTwoHundredRowsAndRowsWithoutANumber)
+{
+    std::vector<fx::PriceRow> rows{row("", "", 1, 1, "E")};
+    for (int i = 1; i < 200; ++i)
+        rows.push_back(row("1", QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0')), 1, 1));
+    MergeFile f(rows);
+    f.call(MergeNewListIntoPriceNew);
+    auto& r = f.call(MergeNewListIntoGroups);
+    ASSERT_EQ(r.op.qtyLines.size(), 600);
+    EXPECT_EQ(r.op.qtyLines[0], "กำลังดึงข้อมูลมาแก้  (199)  0 %");
+    EXPECT_EQ(r.op.qtyLines[200], "กำลังแก้ไขราคา  (199)  0 %");
+    EXPECT_EQ(r.op.qtyLines[400], "กำลังแก้ไขราคา  (199)  0 %");
+    EXPECT_EQ(r.op.qtyLines[599], "กำลังแก้ไขราคา  (0)  100 %");
+    EXPECT_EQ(r.op.partLines[400], "  ไส้กรอง  ");
+    EXPECT_EQ(f.count("PriceList_1"), 199);
+    EXPECT_EQ(f.logged("Select PartNO From PriceList_1 Where FPartNew = 'E'"), 0);
+}
+
+TEST(MergePriceNew, RowThatNoWriteBringsInGivesUpAfterThreeWrites)
+{
+    // A leading blank in the stored number: the copy compares the trimmed
+    // number and copies nothing.
+    MergeFile f({row("1", " X1", 2, 2)});
+    try {
+        f.call(MergeNewListIntoPriceNew);
+        FAIL() << "no error";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.driverText(), "Row 1- X1 not found in PriceNew_1 after 3 writes");
+    }
+    EXPECT_EQ(f.logged("Insert"), 3);
+}
+
+TEST(MergeGroups, EmptyGroupListEndsAtOnce)
+{
+    std::vector<int> none;
+    MergeFile f({row("1", "A", 1, 1)}, {}, {{1, {}}}, &none);
+    f.call(MergeNewListIntoGroups);
+    EXPECT_EQ(f.log(), QStringList{"Select Count From PriceList_Count Order By Count"});
+}
+
+TEST(MergeGroups, OnlyTheFirstGroupHoldingThePartIsUpdated)
+{
+    // A row without a kind matches every kind of the part.
+    const fx::PriceRow old = row("1", "P-1", 5, 0, "P1");
+    MergeFile f({row("", "K", 30, 31, " K "), row("1", "P-1", 99.5, 120, "P1", "5%")}, {},
+                {{1, {row("1", "K", 1, 1, {}, "a"), row("2", "K", 2)}},
+                 {3, {old, old, row("2", "P-1", 7, 0, "P1")}},
+                 {7, {old}}});
+    f.call(MergeNewListIntoGroups);
+    EXPECT_EQ(f.log().mid(2), (QStringList{
+        "Select PartNO From PriceList_1 Where FPartNew = 'K'",
+        "Update PriceList_1 Set Price = 30, DisPrice = '', Sale = 31 Where FPartNew = 'K'",
+        "Select PartNO From PriceList_1 Where Kind = '1' And FPartNew = 'P1'",
+        "Select PartNO From PriceList_3 Where Kind = '1' And FPartNew = 'P1'",
+        "Update PriceList_3 Set Price = 99.5, DisPrice = '5%', Sale = 120 "
+        "Where Kind = '1' And FPartNew = 'P1'"}));
+    EXPECT_EQ(f.prices("PriceList_1"), (Rows{{"1", "K", 30.0, "", 31.0}, {"2", "K", 30.0, "", 31.0}}));
+    EXPECT_EQ(f.prices("PriceList_3"), (Rows{{"1", "P-1", 99.5, "5%", 120.0}, {"1", "P-1", 99.5, "5%", 120.0},
+                                             {"2", "P-1", 7.0, "", 0.0}}));
+    EXPECT_EQ(f.prices("PriceList_7"), (Rows{{"1", "P-1", 5.0, "", 0.0}}));
+}
+
+TEST(MergeGroups, NewPartsGoToTheHighestGroupSearchedInAscendingOrder)
+{
+    std::vector<int> listed{5, 2, 9};
+    fx::PriceRow n = row("1", "N-1 ", 1250, 1300, "N1", "x");
+    n.Model[0] = "CWA";
+    n.AltNO[0] = "O'2";
+    MergeFile f({n}, {}, {{2, {}}, {5, {}}, {9, {row("1", "Z", 1)}}}, &listed);
+    auto& r = f.call(MergeNewListIntoGroups);
+    EXPECT_EQ(f.log().mid(2), (QStringList{
+        "Select PartNO From PriceList_2 Where Kind = '1' And FPartNew = 'N1'",
+        "Select PartNO From PriceList_5 Where Kind = '1' And FPartNew = 'N1'",
+        "Select PartNO From PriceList_9 Where Kind = '1' And FPartNew = 'N1'",
+        "Insert Into PriceList_9 Values( '1', 'N-1 ', 'N-1 ', 'N1', '', 'O''2', '', '', '', '', '', '', "
+        "'', '', '', 'ไส้กรอง', 'CWA', '', '', '', '', '', '', '', '', '', '', '', '', '', 1250, 'x', 1300 )"}));
+    EXPECT_EQ(r.op.partLines, QStringList{"1-N-1   ไส้กรอง  CWA"});
+}
+
+TEST(MergeGroups, SecondRowOfANewPartUpdatesTheFirstAndEqualPricesAreWritten)
+{
+    MergeFile f({row("1", "D", 10, 10), row("1", "D", 20, 20), row("1", "D", 20, 20)}, {}, {{1, {}}, {4, {}}});
+    f.call(MergeNewListIntoGroups);
+    EXPECT_EQ(f.logged("Insert Into PriceList_4"), 1);
+    EXPECT_EQ(f.logged("Update PriceList_4 Set Price = 20, DisPrice = '', Sale = 20"), 2);
+    EXPECT_EQ(f.prices("PriceList_4"), (Rows{{"1", "D", 20.0, "", 20.0}}));
+}
+
+}  // namespace
