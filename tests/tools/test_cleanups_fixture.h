@@ -104,8 +104,7 @@ struct PriceListSetup {
         spec.brandCode = st.strBrandCode = code;
         st.lngBrandID = spec.brandId;
         fx::makeCatalog(catalog, spec);
-        if (sqlServer)
-            fx::useTestOdbc();
+        fx::useTestOdbc();
         op.access = !sqlServer;
         st.cnCatalog->ConnectionString =
             sqlServer ? fx::sqlServerConnectionString(catalog) : fx::accessConnectionString(catalog);

@@ -16,16 +16,6 @@ struct Ford : ::testing::Test {
     }
 };
 
-TEST_F(Ford, EmptyListsChangeNothing)
-{
-    s.open();
-    s.ta.LastGroupNos = {5, 0};
-    MergeFordLastList(s.st, s.ta);
-    CompactFordPartNos(s.st, s.ta);
-    EXPECT_EQ(s.op.qtyLines, QStringList{u"กำลังแก้ไข PartNO (FORD)"_s});
-    EXPECT_EQ(s.ta.LastGroupNos, (std::vector<int16_t>{5, 0}));
-}
-
 TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
 {
     for (int n : {3, 1}) {
@@ -57,7 +47,6 @@ TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
                            u"B1|||||ชื่อ||||<null>|0||0"_s}));
     EXPECT_TRUE(log.entries().contains(u"Update PriceNew_1 Set Price = 12.5, Sale = 0 Where PartNO = 'AB123'"_s));
     EXPECT_EQ(s.op.qtyLines.first(), u"กำลังรวมข้อมูล FORD (4)  20 %"_s);
-    EXPECT_EQ(s.ta.LastGroupNos, (std::vector<int16_t>{1, 3, 0}));
 }
 
 TEST_F(Ford, CompactNumbersTakeTheirSearchForm)
