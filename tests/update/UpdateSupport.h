@@ -1,67 +1,80 @@
 // Shared set-up of the part-update tests: a catalogue of one version label
-// opened on the run state, with a staging table as the run creates it.
+// with the run state's connection open on it and the staging table made as
+// the run makes it, the sample part most tests send, and money read-backs.
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QVariantMap>
-#include <memory>
+#include <gtest/gtest.h>
 
-#include "app/RunState.h"
-#include "fixtures/Fixtures.h"
-#include "fixtures/RecordingOperator.h"
+#include <QString>
+#include <QVariantMap>
+
+#include "app/StagingTable.h"
+#include "common/Currency.h"
+#include "db/Database.h"
+#include "fixtures/LabelTables.h"
+#include "fixtures/RunHarness.h"
 #include "transfer/PartValues.h"
 
 namespace ut {
 
 constexpr int kBrand = 7;
 
-// How each label's routine is expected to behave, written from what the
-// catalogue application expects of that label.
-struct Family {
-    const char* label;
-    int16_t (*routine)(RunState&, const PartValues&);
-    bool byFPartNO;      // matched on FPartNO (else on PartNO)
-    bool searchTexts;    // EFind/TFind (else EName alone and IndTName)
-    bool disPrice;       // DisPrice written into matched rows
-    const char* priceCol;
-    const char* saleCol;
+// The run works as brandId (kBrand unless given); the file is built for
+// kBrand (the spec's own), so a brandId without tables of the label can be
+// tried too.
+struct Catalogue : fx::RunHarness {
+    explicit Catalogue(const QString& ver, int brandId = kBrand) : fx::RunHarness({.ver = ver})
+    {
+        openCatalog();
+        st.lngBrandID = brandId;
+        st.strVer = ver;
+        CreatePriceListTableAccess(st);
+    }
+
+    QVariantMap row(const QString& table, const QString& where) { return fx::readRow(db, table, where); }
+
+    fx::SqliteFile db{catalog};   // direct access for set-up and read-back
 };
 
-class Catalogue {
-public:
-    explicit Catalogue(const QString& ver);
-    ~Catalogue();
+// Kind "A", every text set, alternates ALT-1 (kind B) and ALT-2, models CWA
+// and PK, prices 1234.5 / 1200, discount text "1000".
+inline PartValues samplePart(const QString& partNo)
+{
+    PartValues v;
+    v.Kind = QStringLiteral("A");
+    v.PartNO = partNo;
+    v.AKind[0] = QStringLiteral("B");
+    v.AltNO[0] = QStringLiteral("ALT-1");
+    v.AltNO[1] = QStringLiteral("ALT-2");
+    v.EName = QStringLiteral("BOLT");
+    v.TName = QStringLiteral("โบลท์");
+    v.Model[0] = QStringLiteral("CWA");
+    v.Model[3] = QStringLiteral("PK");
+    v.Description = QStringLiteral("DESC");
+    v.Import = QStringLiteral("JP");
+    v.Price = Currency::fromText(QStringLiteral("1234.5"));
+    v.DisPrice = QStringLiteral("1000");
+    v.Sale = Currency::fromText(QStringLiteral("1200"));
+    return v;
+}
 
-    fx::SqliteFile& db() { return *m_db; }
-    QString pta() const;
-    QString alt() const;
+// Currency::toText of a stored number, for exact comparisons.
+inline QString money(const QVariant& v)
+{
+    return Currency::fromVariant(v).toText();
+}
 
-    // A part row; names the table lacks are left out.
-    void addPart(const QVariantMap& values);
-    // The part's rows in MovementStock, SPG, Price, Sale and Alt<B>.
-    void addSideRows(int partId, int brandId);
-
-    QVariantMap part(int partId);
-    QVariantMap side(const QString& table, int partId, int brandId);
-
-    fx::TempDir dir;
-    QString file;
-    RecordingOperator op;
-    RunState st{op};
-
-private:
-    QString m_ver;
-    std::unique_ptr<fx::SqliteFile> m_db;
-};
-
-// The full part of most tests: kind "A", every text set, two models.
-PartValues samplePart(const QString& partNo);
-
-// Reads Currency::toText of a stored number, for exact comparisons.
-QString money(const QVariant& v);
-
-QStringList logged();   // the statement log, cleared by startLog()
-void startLog();
+// Runs call, which must end with db::DbError, and gives the error's text.
+template <typename Call>
+QString errorOf(Call call)
+{
+    try {
+        call();
+    } catch (const db::DbError& e) {
+        return e.driverText();
+    }
+    ADD_FAILURE() << "no error";
+    return {};
+}
 
 }   // namespace ut
