@@ -28,6 +28,31 @@ Label earlier(const char* writer, Slots middle)
     return l;
 }
 
+// The later labels that find a part by its kind and FPartNO, and its
+// alternates by FPartNO alone.
+Label byFPartNO(const char* writer, Slots partRow)
+{
+    Label l;
+    l.writer = writer;
+    l.lookup = LookupBy::FPartNO;
+    l.partRow = std::move(partRow);
+    return l;
+}
+
+// "P.48 (Bar)" and "P.49 (Bar)": found by FPartNO with the separator-free
+// key, the discount text read, and the number twice in positions 5 and 6 of
+// the part row: the first value, then kNumberTwice, then the rest.
+const Slots kNumberTwice = {S::Id, S::Kind, S::Key, S::Number, S::Number, S::AKind1, S::AltNO1, S::Empty,
+                            S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import};
+
+Label numberTwice(const char* writer, Slot first, const Slots& rest)
+{
+    Label l = byFPartNO(writer, Slots{first} + kNumberTwice + rest);
+    l.key = KeyBy::NormalizePartNO;
+    l.readsDisPrice = true;
+    return l;
+}
+
 }   // namespace
 
 // "V.31", "V.32", "V.41", "V.51", "V.61", "P.42": 39 values.
@@ -145,16 +170,12 @@ void AddNewPartsP61Bar(RunState& st, int16_t groupNo)
 // no flags: 47.
 void AddNewPartsP45Bar(RunState& st, int16_t groupNo)
 {
-    static const Label l = [] {
-        Label l;
-        l.writer = "AddNewPartsP45Bar";
-        l.lookup = LookupBy::FPartNO;
-        l.partRow = Slots{S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty, S::Number,
-                          S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import,
-                          S::Price, S::Zero, S::Zero, S::Zero, S::Sale} +
-                    Zeros(6) + Empties(4) + Zeros(5) + Slots{S::BrandID, S::Zero, S::Zero, S::FullPartNO} + Zeros(7);
-        return l;
-    }();
+    static const Label l = byFPartNO(
+        "AddNewPartsP45Bar",
+        Slots{S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty, S::Number, S::EName,
+              S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import, S::Price, S::Zero, S::Zero,
+              S::Zero, S::Sale} +
+            Zeros(6) + Empties(4) + Zeros(5) + Slots{S::BrandID, S::Zero, S::Zero, S::FullPartNO} + Zeros(7));
     DrainStagedParts(st, groupNo, l);
 }
 
@@ -162,19 +183,10 @@ void AddNewPartsP45Bar(RunState& st, int16_t groupNo)
 // the price in the main row and behind it in the alternates' rows: 43.
 void AddNewPartsP48Bar(RunState& st, int16_t groupNo)
 {
-    static const Label l = [] {
-        Label l;
-        l.writer = "AddNewPartsP48Bar";
-        l.lookup = LookupBy::FPartNO;
-        l.key = KeyBy::NormalizePartNO;
-        l.readsDisPrice = true;
-        l.partRow = Slots{S::Zero, S::Id, S::Kind, S::Key, S::Number, S::Number, S::AKind1, S::AltNO1, S::Empty,
-                          S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import,
-                          S::DisPriceMain, S::Price, S::DisPriceAlt, S::Sale, S::Empty, S::Zero, S::Zero, S::Zero,
-                          S::True, S::False} +
-                    kTail;
-        return l;
-    }();
+    static const Label l = numberTwice("AddNewPartsP48Bar", S::Zero,
+                                       Slots{S::DisPriceMain, S::Price, S::DisPriceAlt, S::Sale, S::Empty, S::Zero,
+                                             S::Zero, S::Zero, S::True, S::False} +
+                                           kTail);
     DrainStagedParts(st, groupNo, l);
 }
 
@@ -183,15 +195,8 @@ void AddNewPartsP48Bar(RunState& st, int16_t groupNo)
 void AddNewPartsP49Bar(RunState& st, int16_t groupNo)
 {
     static const Label l = [] {
-        Label l;
-        l.writer = "AddNewPartsP49Bar";
-        l.lookup = LookupBy::FPartNO;
-        l.key = KeyBy::NormalizePartNO;
-        l.readsDisPrice = true;
-        l.partRow = Slots{S::AltRank, S::Id, S::Kind, S::Key, S::Number, S::Number, S::AKind1, S::AltNO1, S::Empty,
-                          S::EName, S::ThaiKey, S::TName, S::Description, S::ModelList, S::Empty, S::Import,
-                          S::Empty, S::Price, S::DisPrice, S::Sale, S::Empty, S::Empty, S::One} +
-                    Zeros(4);
+        Label l = numberTwice("AddNewPartsP49Bar", S::AltRank,
+                              Slots{S::Empty, S::Price, S::DisPrice, S::Sale, S::Empty, S::Empty, S::One} + Zeros(4));
         l.altRow = {S::Id, S::One, S::Kind, S::Number, S::Price, S::Sale};
         return l;
     }();
@@ -219,14 +224,13 @@ void AddNewPartsP52(RunState& st, int16_t groupNo)
 void AddNewPartsP64Bar(RunState& st, int16_t groupNo)
 {
     static const Label l = [] {
-        Label l;
-        l.writer = "AddNewPartsP64Bar";
-        l.lookup = LookupBy::FPartNO;
+        Label l = byFPartNO("AddNewPartsP64Bar",
+                            Slots{S::Zero, S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1,
+                                  S::Empty, S::Empty, S::EFind, S::EName, S::TFind, S::TName, S::Description,
+                                  S::ModelList, S::Empty, S::Import, S::Price, S::Zero, S::Sale, S::Zero, S::Zero,
+                                  S::Empty} +
+                                Zeros(5) + Empties(2) + Zeros(3) + Empties(2));
         l.names = NamesBy::Finds;
-        l.partRow = Slots{S::Zero, S::Zero, S::Id, S::Kind, S::Key, S::Number, S::AKind1, S::AltNO1, S::Empty,
-                          S::Empty, S::EFind, S::EName, S::TFind, S::TName, S::Description, S::ModelList, S::Empty,
-                          S::Import, S::Price, S::Zero, S::Sale, S::Zero, S::Zero, S::Empty} +
-                    Zeros(5) + Empties(2) + Zeros(3) + Empties(2);
         return l;
     }();
     DrainStagedParts(st, groupNo, l);
