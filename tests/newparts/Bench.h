@@ -3,9 +3,9 @@
 // guards it.
 #pragma once
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <cctype>
 #include <memory>
 #include <string>
 
@@ -20,11 +20,7 @@ using Writer = void (*)(RunState&, int16_t);
 // A label as a test name: its letters and digits.
 inline std::string nameOf(const char* ver)
 {
-    std::string n;
-    for (const char* p = ver; *p; ++p)
-        if (std::isalnum(static_cast<unsigned char>(*p)))
-            n += *p;
-    return n;
+    return QString::fromLatin1(ver).remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]"))).toStdString();
 }
 
 class Bench : public fx::RunHarness {
@@ -64,10 +60,7 @@ public:
     }
 
     // The writer under the run handler's catch: "" or the error's text.
-    QString drain(Writer w, int16_t group = 1)
-    {
-        return guarded([&](RunState& s) { w(s, group); });
-    }
+    QString drain(Writer w, int16_t group = 1) { return guarded([&](RunState& s) { w(s, group); }); }
 
     QString pta() const { return fx::ptaTable(ver, 7); }
     QString alt() const { return fx::altTable(ver, 7); }

@@ -54,17 +54,6 @@ struct NewPartsRun : fx::RunHarness {
                              .arg(pta(), padded() ? "FPartNO" : "PartNO", padded() ? searchForm : number))
             .toInt();
     }
-    // The part, alternates and group tables and the counters.
-    QVariantList dump()
-    {
-        fx::SqliteFile db(catalog);
-        QVariantList out;
-        const QStringList tables{pta(), fx::altTable(ver, 7), fx::altGTable(ver, 7), "LastID"};
-        for (const QString& t : tables)
-            for (const QVariantMap& r : fx::readRows(db, t))
-                out << r;
-        return out;
-    }
 
     QString ver;
 };
@@ -91,7 +80,6 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
         fx::SqliteFile db(run.catalog);
         const int p300 = run.idOf(db, "UD-300", "UD300A"), p301 = run.idOf(db, "UD-301", "UD301B");
         const int p400 = run.idOf(db, "UD-400", "UD400");
-        EXPECT_GT(std::min({p300, p301, p400}), 1);
         const QVariantMap fresh = fx::readRow(db, run.pta(), QStringLiteral("Where PartID = %1").arg(p300));
         EXPECT_EQ(fresh.value("EName").toString(), run.padded() ? "O RING" : "O'RING");
         // UD-300, UD-100 and UD-301 form one group; UD-400 stands alone.
@@ -103,7 +91,9 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
     if (GetParam().sqlServer) {
         NewPartsRun access(run.ver, false);
         ASSERT_EQ(access.click(), QStringLiteral("เสร็จแล้วจ้า"));
-        EXPECT_EQ(access.dump(), run.dump());
+        fx::SqliteFile viaAccess(access.catalog), viaServer(run.catalog);
+        for (const QString& t : {run.pta(), fx::altTable(run.ver, 7), fx::altGTable(run.ver, 7), QString("LastID")})
+            EXPECT_EQ(fx::readRows(viaServer, t), fx::readRows(viaAccess, t)) << t.toStdString();
     }
     // The same list again: every part is found, nothing is added.
     ASSERT_EQ(run.click(), QStringLiteral("เสร็จแล้วจ้า"));
