@@ -25,7 +25,7 @@ const QVariantMap kCommon = {
 struct MainRow {
     QString ver;
     QString sql;
-    QVariantMap differs;   // columns the label's writer fills otherwise
+    QVariantMap differs = {};   // columns the label's writer fills otherwise
 };
 
 std::vector<MainRow> mainRows()
