@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QRegularExpression>
-#include <QString>
 #include <QStringList>
 #include <memory>
 #include <string>

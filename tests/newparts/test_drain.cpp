@@ -85,7 +85,8 @@ TEST(DrainLoop, FlagsAsDigitsAndLookupByTheNumber)
         b.stage({{"Kind", "1"}, {"PartNO", "AB-12/34 5"}});
         fx::LogStatements log;
         ASSERT_EQ(b.drain(writer), QString()) << ver;
-        EXPECT_TRUE(log.entries().contains("Select PartID From Pta7 Where Kind = '1' And PartNO = 'AB-12/34 5'"));
+        const QString lookup = QStringLiteral("Select PartID From Pta7 Where Kind = '1' And PartNO = 'AB-12/34 5'");
+        EXPECT_TRUE(log.entries().contains(lookup)) << ver;
         const QStringList rows = log.startingWith(QStringLiteral("Insert Into Pta7 "));
         ASSERT_EQ(rows.size(), 1) << ver;
         EXPECT_TRUE(rows[0].contains(", 0, 1, 0, '', 0, 0, 0, 0, 0, 7, ")) << rows[0].toStdString();

@@ -92,7 +92,8 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
         NewPartsRun access(run.ver, false);
         ASSERT_EQ(access.click(), QStringLiteral("เสร็จแล้วจ้า"));
         fx::SqliteFile viaAccess(access.catalog), viaServer(run.catalog);
-        for (const QString& t : {run.pta(), fx::altTable(run.ver, 7), fx::altGTable(run.ver, 7), QString("LastID")})
+        const QStringList tables{run.pta(), fx::altTable(run.ver, 7), fx::altGTable(run.ver, 7), "LastID"};
+        for (const QString& t : tables)
             EXPECT_EQ(fx::readRows(viaServer, t), fx::readRows(viaAccess, t)) << t.toStdString();
     }
     // The same list again: every part is found, nothing is added.
