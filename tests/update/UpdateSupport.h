@@ -20,7 +20,7 @@ namespace ut {
 constexpr int kBrand = 7;
 
 // The run works as brandId (kBrand unless given); the file is built for
-// kBrand (the spec's own), so a brandId without tables of the label can be
+// kBrand (the catalogue's own brand), so a brandId without tables of the label can be
 // tried too.
 struct Catalogue : fx::RunHarness {
     explicit Catalogue(const QString& ver, int brandId = kBrand) : fx::RunHarness({.ver = ver})
