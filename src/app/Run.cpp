@@ -4,6 +4,8 @@
 #include "app/Run.h"
 
 #include <QFileInfo>
+#include <QtGlobal>
+#include <exception>
 
 #include "app/CatalogConnection.h"
 #include "app/RunState.h"
@@ -173,6 +175,12 @@ void cmdUpDate_Click(RunState& st)
         // databases; no message.
         CloseEverything(st);
         Quietly([&] { EndRun(st); });
+    } catch (const std::exception& e) {
+        // The operator sees message H only; the cause goes to the log.
+        qWarning("run ended: %s", e.what());
+        CloseEverything(st);
+        st.ui.message(QStringLiteral("ไม่สามรถบันทึกได้"), 0);
+        EndRun(st);
     } catch (...) {
         CloseEverything(st);
         st.ui.message(QStringLiteral("ไม่สามรถบันทึกได้"), 0);
