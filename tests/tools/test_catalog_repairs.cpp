@@ -1,16 +1,16 @@
 // Catalogue repairs: a part linked to one car model, and the purge of the
 // brand's parts without a number.
 #include "tools/CatalogRepairs.h"
-#include "test_cleanups_fixture.h"
+#include "tool_support.h"
 
-using namespace toolsbtest;
+using namespace tooltest;
 
 namespace {
 
 // A catalogue with the car-model tables of "P.68 (Bar)" and the part tables
 // Pta7, Alt7 and AltG7 of "V.31".
 struct Catalog : ::testing::Test {
-    PriceListSetup s;
+    ToolFile s{Groups{}};
     void SetUp() override { open(false); }
     void open(bool sqlServer)
     {
@@ -21,7 +21,7 @@ struct Catalog : ::testing::Test {
     void exec(const QString& sql) { s.exec(sql, s.catalog); }
     QStringList rows(const QString& cols, const QString& table)
     {
-        return s.query(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table), s.catalog);
+        return s.select(cols, table, s.catalog);
     }
     QStringList lastIds() { return rows(u"NameID, LastID"_s, u"LastID"_s); }
 };
@@ -33,11 +33,11 @@ TEST_F(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
     s.st.strBrandCode = u"IS'UZU"_s;
     LinkPartModelSingle(s.st, 11, u"MU7"_s);   // found: only the missing links
     LinkPartModelSingle(s.st, 12, u"MU7"_s);
-    LogStatements log;
+    s.startLog();
     LinkPartModelSingle(s.st, 11, u" D'MAX 2.5* "_s);
     LinkPartModelSingle(s.st, 11, u"D-MAX 2.5"_s);
     LinkPartModelSingle(s.st, 12, u"D-MAX 2.5"_s);
-    EXPECT_TRUE(log.entries().contains(
+    EXPECT_TRUE(s.log().contains(
         u"Insert Into Pta_ModelID Values( 0, 7, 5, 'ISUZUDMAX2.5', 'DMAX2.5', 'D MAX 2.5', '', 0 )"_s));
     EXPECT_EQ(rows(u"FBModel"_s, u"Pta_ModelID"_s), (QStringList{u"ISUZUMU7"_s, u"ISUZUDMAX2.5"_s}));
     EXPECT_EQ(rows(u"PartID, ModelID, BrandCode, ModelName"_s, u"Pta_BrandCar"_s),
@@ -51,12 +51,12 @@ TEST_F(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
 TEST_F(Catalog, BlankModelLinksToNoModelOnce)
 {
     exec(u"INSERT INTO Pta_BrandCar VALUES (23, 8, 0, 'X', '')"_s);
-    LogStatements log;
+    s.startLog();
     LinkPartModelSingle(s.st, 21, u"   "_s);
     LinkPartModelSingle(s.st, 22, u" ,'* "_s + QChar(9));   // nothing left once cleaned
     LinkPartModelSingle(s.st, 22, QString());
     LinkPartModelSingle(s.st, 23, QString());               // another brand's row does not count
-    EXPECT_EQ(log.entries().value(1), u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"_s);
+    EXPECT_EQ(s.log().value(1), u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'ISUZU', '' )"_s);
     EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"21|0"_s, u"22|0"_s, u"23|0"_s}));
 }
 
@@ -75,10 +75,10 @@ TEST_F(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
     exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (1, 'A'), (2, ''), (3, NULL), (4, ''), (5, 'B');"
          " INSERT INTO Alt7 (AltID) VALUES (2), (5);"
          " INSERT INTO AltG7 (PartID, AltID) VALUES (1, 2), (2, 1), (4, 5), (5, 1)"_s);
-    LogStatements log;
+    s.startLog();
     PurgeEmptyParts(s.st);
     EXPECT_FALSE(s.st.rsWork1.isOpen());
-    EXPECT_EQ(log.entries().value(12), u"Update LastID Set LastID = 5 Where NameID = 'Pta7'"_s);
+    EXPECT_EQ(s.log().value(12), u"Update LastID Set LastID = 5 Where NameID = 'Pta7'"_s);
     EXPECT_EQ(rows(u"PartID"_s, u"Pta7"_s), (QStringList{u"1"_s, u"3"_s, u"5"_s}));
     EXPECT_EQ(rows(u"AltID"_s, u"Alt7"_s), QStringList{u"5"_s});
     EXPECT_EQ(rows(u"PartID, AltID"_s, u"AltG7"_s), QStringList{u"5|1"_s});

@@ -1,8 +1,8 @@
 // Kind values, PriceNew_1 text clean-ups and the alternate-number list split.
 #include "tools/ColumnCleanups.h"
-#include "test_cleanups_fixture.h"
+#include "tool_support.h"
 
-using namespace toolsbtest;
+using namespace tooltest;
 
 namespace {
 
@@ -10,7 +10,7 @@ const QString E;
 const QString kKinds = u"Kind, AKind_1, AKind_2, AKind_3, AKind_4, AKind_5"_s;
 
 struct Cleanups : ::testing::Test {
-    PriceListSetup s;
+    ToolFile s{Groups{}};
     void SetUp() override { s.importTable(1); }
 };
 
@@ -27,8 +27,8 @@ TEST_F(Cleanups, TruncateKindsOfTheListedTables)
     s.open();
     TruncateKinds(s.st);
 
-    EXPECT_EQ(s.rows(kKinds), (QStringList{u"0|1|1|-||"_s, u"|ก| |||"_s, u"1|||||"_s, u"1|||||"_s}));
-    EXPECT_EQ(s.rows(u"Kind"_s, u"PriceNew_2"_s), QStringList{u"12"_s});
+    EXPECT_EQ(s.select(kKinds), (QStringList{u"0|1|1|-||"_s, u"|ก| |||"_s, u"1|||||"_s, u"1|||||"_s}));
+    EXPECT_EQ(s.select(u"Kind"_s, u"PriceNew_2"_s), QStringList{u"12"_s});
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ Kind  UD_1  (0)  100 %"_s);
     EXPECT_EQ(s.op.partLines, (QStringList{u"0-    "_s, u"P2  n  "_s, u"1-P7  ชื่อ  D-MAX, MU-7"_s,
                                            u"1-P7  ชื่อ  D-MAX, MU-7"_s}));
@@ -42,16 +42,16 @@ TEST_F(Cleanups, NormaliseKindValues)
            {u"0.00"_s, u"1.00"_s, u"0.00"_s, u"1.00"_s, u"2.00"_s, u" 1.00"_s}});
     s.add(u"PriceNew_2"_s, u"Kind AKind_1"_s, {{u"0.00"_s, QVariant()}});
     s.open();
-    LogStatements log;
+    s.startLog();
     NormaliseKindValues(s.st);
-    EXPECT_EQ(log.entries().value(17), u"Update PriceNew_1 Set AKind_5 = '1' Where AKind_5 = '1.00' "_s);
-    EXPECT_EQ(s.rows(kKinds), (QStringList{u"0|0|0|0|0|0"_s, u"0|1|0|1|2.00| 1.00"_s}));
-    EXPECT_EQ(s.rows(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0.00|<null>"_s});
+    EXPECT_EQ(s.log().value(17), u"Update PriceNew_1 Set AKind_5 = '1' Where AKind_5 = '1.00' "_s);
+    EXPECT_EQ(s.select(kKinds), (QStringList{u"0|0|0|0|0|0"_s, u"0|1|0|1|2.00| 1.00"_s}));
+    EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0.00|<null>"_s});
 
     // the ISUZU form: the twelve texts on every listed table, Nulls stay
     s.exec(u"INSERT INTO PriceNew_Count VALUES (2)"_s);
-    NormaliseIsuzuKinds(s.st, s.ta);
-    EXPECT_EQ(s.rows(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0|<null>"_s});
+    NormaliseIsuzuKinds(s.st, s.arr);
+    EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0|<null>"_s});
     EXPECT_EQ(s.op.qtyLines, QStringList{u"กำลังแก้ไข Kind ของ ISUZU"_s});
 }
 
@@ -61,14 +61,14 @@ TEST_F(Cleanups, ThaiNameAndModelTextsCleared)
                              u"ZED"_s, u"ท่อ"_s, u"2019"_s, u" A"_s})
         s.add(u"PriceNew_1"_s, u"TName Model_12"_s, {{t, t.size() > 3 ? u"."_s : u".."_s}});   // ".." stays
     s.open();
-    LogStatements log;
+    s.startLog();
     ClearUnreadableTName(s.st);
     ClearDotModels(s.st);
     ClearCodedTNames(s.st);
-    EXPECT_EQ(s.rows(u"TName"_s), (QStringList{E, u" \?\?\?\?"_s, E, E, u"QUAD"_s, u"XR"_s, u"ZED"_s, u"ท่อ"_s,
+    EXPECT_EQ(s.select(u"TName"_s), (QStringList{E, u" \?\?\?\?"_s, E, E, u"QUAD"_s, u"XR"_s, u"ZED"_s, u"ท่อ"_s,
                                                u"2019"_s, u" A"_s}));
-    EXPECT_EQ(s.rows(u"Model_12"_s), (QStringList{E, E, E, E, E, u".."_s, u".."_s, u".."_s, E, u".."_s}));
-    EXPECT_EQ(log.entries().value(13), u"Update PriceNew_1 Set TName = '' Where TName Like '2018%' "_s);
+    EXPECT_EQ(s.select(u"Model_12"_s), (QStringList{E, E, E, E, E, u".."_s, u".."_s, u".."_s, E, u".."_s}));
+    EXPECT_EQ(s.log().value(13), u"Update PriceNew_1 Set TName = '' Where TName Like '2018%' "_s);
 }
 
 TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
@@ -79,13 +79,13 @@ TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
     for (int id = 0; id < names.size(); ++id)
         s.add(u"PriceNew_1"_s, u"ID EName TName"_s, {{id, names[id], u"keep?"_s}});
     s.open();
-    LogStatements log;
-    ClearMisreadEName(s.st, s.ta);
+    s.startLog();
+    ClearMisreadEName(s.st, s.arr);
 
     // ID 0 is no row to repair
     const QStringList en{misread + u"X"_s, E, u"ABC"_s, u"   "_s, E, u"เน"_s, u" "_s + misread};
-    EXPECT_EQ(s.rows(u"TName"_s), en);   // the cleared English names, copied
-    EXPECT_EQ(log.entries().filter(u"Where ID"_s),
+    EXPECT_EQ(s.select(u"TName"_s), en);   // the cleared English names, copied
+    EXPECT_EQ(s.log().filter(u"Where ID"_s),
               QStringList{u"Update PriceNew_1 Set EName = '' Where ID = 1"_s});
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข (2)  66 %"_s);
 }
@@ -114,8 +114,8 @@ TEST_F(Cleanups, SplitAlternateLists)
     s.open();
     SplitAltNoList(s.st);
 
-    EXPECT_EQ(s.rows(u"AltNO_1, AltNO_2, AltNO_3, AltNO_4, AltNO_5"_s, u"PriceNew_4"_s), want);
-    EXPECT_EQ(s.rows(u"DISTINCT AKind_1"_s, u"PriceNew_4"_s), QStringList{E});
+    EXPECT_EQ(s.select(u"AltNO_1, AltNO_2, AltNO_3, AltNO_4, AltNO_5"_s, u"PriceNew_4"_s), want);
+    EXPECT_EQ(s.select(u"DISTINCT AKind_1"_s, u"PriceNew_4"_s), QStringList{E});
 }
 
 }   // namespace

@@ -1,14 +1,14 @@
 // The FORD tools: the merge of the PriceLast tables into PriceNew_1 and the
 // compact part numbers of the import tables.
 #include "tools/FordTools.h"
-#include "test_cleanups_fixture.h"
+#include "tool_support.h"
 
-using namespace toolsbtest;
+using namespace tooltest;
 
 namespace {
 
 struct Ford : ::testing::Test {
-    PriceListSetup s;
+    ToolFile s{Groups{}};
     void SetUp() override
     {
         s.importTable(1);
@@ -36,16 +36,16 @@ TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
            {QVariant(), QString(), QString(), 1}});
     s.add(u"PriceLast_3"_s, u"PartNO TName"_s, {{u"B1"_s, u"ชื่อ"_s}});
     s.open();
-    LogStatements log;
-    MergeFordLastList(s.st, s.ta);
+    s.startLog();
+    MergeFordLastList(s.st, s.arr);
 
-    EXPECT_EQ(s.rows(u"PartNO, Kind, AKind_1, AltNO_1, EName, TName, Model_1, Model_2, Model_12, Description, "
+    EXPECT_EQ(s.select(u"PartNO, Kind, AKind_1, AltNO_1, EName, TName, Model_1, Model_2, Model_12, Description, "
                      "Price, DisPrice, Sale"_s),
               (QStringList{u"AB123|1|1|ZZ9||ชื่อเดิม||FOCUS||keep|12.5||0"_s, u"P1|0|||||||||3.25||0"_s,
                            u"P1|1|||||||||3.25||0"_s, u"K1|2|||FIRST|||||<null>|5||0"_s,
                            u"O'1|1|||O NEIL  5||||RANGER|<null>|1234.5|10 %|99"_s,
                            u"B1|||||ชื่อ||||<null>|0||0"_s}));
-    EXPECT_TRUE(log.entries().contains(u"Update PriceNew_1 Set Price = 12.5, Sale = 0 Where PartNO = 'AB123'"_s));
+    EXPECT_TRUE(s.log().contains(u"Update PriceNew_1 Set Price = 12.5, Sale = 0 Where PartNO = 'AB123'"_s));
     EXPECT_EQ(s.op.qtyLines.first(), u"กำลังรวมข้อมูล FORD (4)  20 %"_s);
 }
 
@@ -58,9 +58,9 @@ TEST_F(Ford, CompactNumbersTakeTheirSearchForm)
            {u"0"_s, u"F-1"_s},   // twins
            {u"0"_s, u"F-1"_s}});
     s.open();
-    CompactFordPartNos(s.st, s.ta);
+    CompactFordPartNos(s.st, s.arr);
 
-    EXPECT_EQ(s.rows(u"PartNO, AltNO_1, AltNO_2, AltNO_3, AltNO_5, EName"_s),
+    EXPECT_EQ(s.select(u"PartNO, AltNO_1, AltNO_2, AltNO_3, AltNO_5, EName"_s),
               (QStringList{u"AB123C|||X1|O'2|A - B"_s, u"|||||"_s, u"F1|||||"_s, u"F1|||||"_s}));
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข PartNO (FORD)  (0)  100 %"_s);
 }

@@ -1,14 +1,14 @@
 // HONDA: PartNew of the import rows from the catalogue's spelling. ISUZU:
 // short part numbers dropped, and empty kinds filled from the catalogue.
 #include "tools/HondaIsuzuTools.h"
-#include "test_cleanups_fixture.h"
+#include "tool_support.h"
 
-using namespace toolsbtest;
+using namespace tooltest;
 
 namespace {
 
 struct HondaIsuzu : ::testing::Test {
-    PriceListSetup s;
+    ToolFile s{Groups{}};
     void SetUp() override
     {
         s.importTable(1);
@@ -35,13 +35,13 @@ TEST_F(HondaIsuzu, HondaPartNewIsTheCatalogueSpellingOrTheRowsOwnNumber)
            {u"0"_s, u"A 1"_s},
            {QString(), QVariant()}});   // finds the part without a number: Null stays
     s.open();
-    LogStatements log;
-    FixHondaPartNew(s.st, s.ta);
+    s.startLog();
+    FixHondaPartNew(s.st, s.arr);
 
-    EXPECT_EQ(s.rows(u"PartNew, FPartNO"_s),
+    EXPECT_EQ(s.select(u"PartNew, FPartNO"_s),
               (QStringList{u"06HON-1|06HON1"_s, u" X 9 |X9"_s, u"KEEP|OLD"_s, u"O'1-A|O'1"_s, u"A-1|A1"_s,
                            u"A-1|A1"_s, u"<null>|"_s}));
-    EXPECT_EQ(log.entries().last(), u"Update PriceNew_1 Set PartNew = PartNO Where PartNew = '' "_s);
+    EXPECT_EQ(s.log().last(), u"Update PriceNew_1 Set PartNew = PartNO Where PartNew = '' "_s);
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข PartNO (HONDA)  (0)  100 %"_s);
     EXPECT_EQ(s.op.partLines, (QStringList{QString(), u" X 9 "_s, u"06-HON 1"_s, u"A 1"_s, u"A 1"_s, u"O'-1"_s}));
 }
@@ -63,14 +63,14 @@ TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
            {QString(), u"8970000000"_s, u"1"_s, u"8970000001"_s, u"1"_s, u"ALT2"_s},
            {QString(), u"8970000000"_s, u"1"_s, u"A"_s, u"1"_s, u"8970000002"_s}});
     s.open();
-    LogStatements log;
-    DropShortIsuzuPartNos(s.st, s.ta);
+    s.startLog();
+    DropShortIsuzuPartNos(s.st, s.arr);
 
-    EXPECT_EQ(s.rows(u"PartNO, Kind, AKind_1, AltNO_1, AKind_2, AltNO_2, AltNO_3"_s),
+    EXPECT_EQ(s.select(u"PartNO, Kind, AKind_1, AltNO_1, AKind_2, AltNO_2, AltNO_3"_s),
               (QStringList{u"1234567890|1|||||"_s, u"  12345678  |1|||||"_s, u"   |1|1|12|||"_s,
                            u"O'12345678|1|||||"_s, u"8970000009|1|1|8970000001|1||ABCDEFGHIJKL"_s,
                            u"8970000000||||||"_s, u"8970000000||||||"_s}));
-    EXPECT_TRUE(log.entries().contains(u"Delete From PriceNew_1 Where Kind = '1' And PartNO = '8-97' "_s));
+    EXPECT_TRUE(s.log().contains(u"Delete From PriceNew_1 Where Kind = '1' And PartNO = '8-97' "_s));
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลัง PartNO ที่จำนวนเพียง 9 ตัวอักษร ของ ISUZU (0)  100 %"_s);
 }
 
@@ -91,10 +91,10 @@ TEST_F(HondaIsuzu, IsuzuEmptyKindsFromTheCatalogue)
            {u"1.00"_s, u"P7"_s, u"t"_s, u"P1"_s},   // has a kind: not looked up; its alternate is
            {QString(), u"O'1"_s, u"it's"_s}});
     s.open();
-    FillIsuzuKindsFromCatalogue(s.st, s.ta);
+    FillIsuzuKindsFromCatalogue(s.st, s.arr);
 
     // an empty alternate number finds the part without a number
-    EXPECT_EQ(s.rows(u"Kind || AKind_1"_s), (QStringList{u"AZ"_s, u"AZ"_s, u"CZ"_s, u"0Z"_s, u"0Z"_s, u"0Z"_s,
+    EXPECT_EQ(s.select(u"Kind || AKind_1"_s), (QStringList{u"AZ"_s, u"AZ"_s, u"CZ"_s, u"0Z"_s, u"0Z"_s, u"0Z"_s,
                                                          u"0Z"_s, u"1A"_s, u"FZ"_s}));
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข AKind (ISUZU_ 1)  (0)  100 %"_s);
 }

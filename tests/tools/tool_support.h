@@ -1,0 +1,158 @@
+// Set-up shared by the tools' tests: a price-list file with its groups, the
+// working table and empty import-table list, a run state on it, a catalogue
+// when a tool reads one, and the statement log.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <ostream>
+
+#include "db/Database.h"
+#include "fixtures/Fixtures.h"
+#include "fixtures/LabelTables.h"
+#include "fixtures/ToolTables.h"
+#include "tools/ToolState.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace tooltest {
+
+using namespace Qt::StringLiterals;
+using Groups = std::map<int, std::vector<fx::PriceRow>>;
+using Rows = std::vector<QVariantList>;
+
+// A row with the Thai name "ไส้กรอง"; PartNew is the number and FPartNew the
+// number unless given (import tables do not store them).
+inline fx::PriceRow row(const QString& kind, const QString& partNo, double price, double sale = 0,
+                        const QString& fPartNew = QString(), const QString& dis = QString())
+{
+    fx::PriceRow r = fx::row(kind, partNo, u"ไส้กรอง"_s, price, sale);
+    r.PartNew = partNo;
+    r.FPartNew = fPartNew.isNull() ? partNo : fPartNew;
+    r.DisPrice = dis;
+    return r;
+}
+
+// The groups are listed in PriceList_Count (or `count`); PriceNew_Count is
+// empty. open() opens the run's price-list connection and starts the log.
+struct ToolFile {
+    explicit ToolFile(const Groups& groups = {{1, {}}}, const std::vector<int>* count = nullptr)
+    {
+        fx::makePriceList(file, groups, {}, count);
+        db = std::make_unique<fx::SqliteFile>(file);
+        fx::createWorkingTable(*db);
+        fx::makePriceNewCount(*db, {});
+    }
+    ~ToolFile() { db::StatementLog::enable(false); db::StatementLog::clear(); }
+
+    fx::TempDir dir;
+    QString file = dir.file(u"PriceList_UD.mdb"_s);
+    QString catalog = dir.file(u"Velkadine.accdb"_s);
+    std::unique_ptr<fx::SqliteFile> db;
+    RecordingOperator op;
+    RunState st{op};
+    ToolArrays arr;
+    int nextId = 1;
+
+    void startLog() { db::StatementLog::clear(); db::StatementLog::enable(true); }
+    RunState& open()
+    {
+        if (!st.cnPriceList->isOpen()) {
+            st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
+            st.cnPriceList->Open();
+        }
+        startLog();
+        return st;
+    }
+    void call(void (*tool)(RunState&, ToolArrays&)) { tool(open(), arr); }
+
+    // Works on the price list (or another file): the run's open connections
+    // are closed and opened again first, so that what they wrote is committed.
+    template <class F>
+    auto with(const QString& path, F f)
+    {
+        for (db::Connection* cn : {st.cnPriceList.get(), st.cnCatalog.get()}) {
+            if (cn->isOpen()) {
+                cn->Close();
+                cn->Open();
+            }
+        }
+        if (path.isEmpty())
+            return f(*db);
+        fx::SqliteFile other(path);
+        return f(other);
+    }
+    void exec(const QString& sql, const QString& path = {})
+    {
+        with(path, [&](fx::SqliteFile& d) { d.exec(sql); });
+    }
+    Rows rows(const QString& sql, const QString& path = {})
+    {
+        return with(path, [&](fx::SqliteFile& d) { return d.rows(sql); });
+    }
+    // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
+    QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, const QString& path = {})
+    {
+        QStringList out;
+        for (const QVariantList& r : rows(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table), path)) {
+            QStringList v;
+            for (const QVariant& x : r)
+                v << (x.isNull() ? u"<null>"_s : x.toString());
+            out << v.join(u'|');
+        }
+        return out;
+    }
+    Rows prices(const QString& table)
+    {
+        return rows(u"SELECT Kind, PartNO, Price, DisPrice, Sale FROM %1 ORDER BY rowid"_s.arg(table));
+    }
+    long long count(const QString& table, const QString& where = {}) { return db->count(table, where); }
+    void importTable(int n, const std::vector<fx::PriceRow>& rows = {})
+    {
+        fx::createImportTable(*db, n);
+        fx::insertImportRows(*db, n, rows);
+    }
+    void insert(const QString& t, const std::vector<fx::PriceRow>& rows) { fx::insertPriceRows(*db, t, rows); }
+    // Rows as a table: the columns named (blank-separated), then one value
+    // list for each row. Texts not given are '', numbers 0, ID the next
+    // number; an invalid QVariant stores Null.
+    void add(const QString& table, const QString& cols, const std::vector<QVariantList>& values)
+    {
+        const QStringList names = cols.split(u' ');
+        const bool hasId = db->columns(table).contains(u"ID"_s);
+        for (const QVariantList& r : values) {
+            QVariantMap m;
+            if (hasId)
+                m.insert(u"ID"_s, nextId++);
+            for (int i = 0; i < r.size(); ++i)
+                m.insert(names.at(i), r[i]);
+            fx::insertRow(*db, table, m);
+        }
+    }
+    QStringList log() const { return db::StatementLog::entries(); }
+    int logged(const QString& prefix) const
+    {
+        const QStringList e = log();
+        return int(std::count_if(e.begin(), e.end(), [&](const QString& s) { return s.startsWith(prefix); }));
+    }
+    // A catalogue of the label with the connection open; sqlServer: reached
+    // through ODBC as the SQL Server road.
+    void openCatalog(const QString& ver = u"V.31"_s, const QString& code = u"UD"_s, bool sqlServer = false)
+    {
+        fx::CatalogSpec spec;
+        spec.ver = st.strVer = ver;
+        spec.brandCode = st.strBrandCode = code;
+        st.lngBrandID = spec.brandId;
+        fx::makeCatalog(catalog, spec);
+        fx::useTestOdbc();
+        op.access = !sqlServer;
+        st.cnCatalog->ConnectionString =
+            sqlServer ? fx::sqlServerConnectionString(catalog) : fx::accessConnectionString(catalog);
+        st.cnCatalog->Open();
+    }
+};
+
+}  // namespace tooltest
