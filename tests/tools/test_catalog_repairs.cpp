@@ -15,13 +15,13 @@ struct Catalog : ::testing::Test {
     void open(bool sqlServer)
     {
         s.openCatalog(u"P.68 (Bar)"_s, u"ISUZU"_s, sqlServer);
-        s.with(s.catalog, [](fx::SqliteFile& db) { fx::createLabelTables(db, u"V.31"_s, 7); });
+        fx::createLabelTables(*s.cat, u"V.31"_s, 7);
         exec(u"INSERT INTO LastID VALUES ('ModelID', 4), ('Pta7', 99)"_s);
     }
-    void exec(const QString& sql) { s.exec(sql, s.catalog); }
+    void exec(const QString& sql) { s.cat->exec(sql); }
     QStringList rows(const QString& cols, const QString& table)
     {
-        return s.select(cols, table, s.catalog);
+        return s.select(cols, table, s.cat.get());
     }
     QStringList lastIds() { return rows(u"NameID, LastID"_s, u"LastID"_s); }
 };

@@ -17,7 +17,7 @@ struct Cleanups : ::testing::Test {
 TEST_F(Cleanups, TruncateKindsOfTheListedTables)
 {
     s.importTable(2);
-    s.exec(u"INSERT INTO PriceList_Count VALUES (1); INSERT INTO PriceNew_Count VALUES (2)"_s);
+    s.db->exec(u"INSERT INTO PriceList_Count VALUES (1); INSERT INTO PriceNew_Count VALUES (2)"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO TName Model_1 Model_3 AKind_1 AKind_2 AKind_3 AKind_4 AKind_5"_s,
           {{u"0.00"_s, E, E, E, E, u"1.00"_s, u"12"_s, u"-"_s, E, QVariant()},
            {QVariant(), u"P2"_s, u"n"_s, E, E, u"ก.ข"_s, u" 1"_s},
@@ -30,8 +30,7 @@ TEST_F(Cleanups, TruncateKindsOfTheListedTables)
     EXPECT_EQ(s.select(kKinds), (QStringList{u"0|1|1|-||"_s, u"|ก| |||"_s, u"1|||||"_s, u"1|||||"_s}));
     EXPECT_EQ(s.select(u"Kind"_s, u"PriceNew_2"_s), QStringList{u"12"_s});
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ Kind  UD_1  (0)  100 %"_s);
-    EXPECT_EQ(s.op.partLines, (QStringList{u"0-    "_s, u"P2  n  "_s, u"1-P7  ชื่อ  D-MAX, MU-7"_s,
-                                           u"1-P7  ชื่อ  D-MAX, MU-7"_s}));
+    EXPECT_EQ(s.op.partLines.value(2), u"1-P7  ชื่อ  D-MAX, MU-7"_s);
 }
 
 TEST_F(Cleanups, NormaliseKindValues)
@@ -42,14 +41,13 @@ TEST_F(Cleanups, NormaliseKindValues)
            {u"0.00"_s, u"1.00"_s, u"0.00"_s, u"1.00"_s, u"2.00"_s, u" 1.00"_s}});
     s.add(u"PriceNew_2"_s, u"Kind AKind_1"_s, {{u"0.00"_s, QVariant()}});
     s.open();
-    s.startLog();
     NormaliseKindValues(s.st);
     EXPECT_EQ(s.log().value(17), u"Update PriceNew_1 Set AKind_5 = '1' Where AKind_5 = '1.00' "_s);
     EXPECT_EQ(s.select(kKinds), (QStringList{u"0|0|0|0|0|0"_s, u"0|1|0|1|2.00| 1.00"_s}));
     EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0.00|<null>"_s});
 
     // the ISUZU form: the twelve texts on every listed table, Nulls stay
-    s.exec(u"INSERT INTO PriceNew_Count VALUES (2)"_s);
+    s.db->exec(u"INSERT INTO PriceNew_Count VALUES (2)"_s);
     NormaliseIsuzuKinds(s.st, s.arr);
     EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0|<null>"_s});
     EXPECT_EQ(s.op.qtyLines, QStringList{u"กำลังแก้ไข Kind ของ ISUZU"_s});
@@ -61,7 +59,6 @@ TEST_F(Cleanups, ThaiNameAndModelTextsCleared)
                              u"ZED"_s, u"ท่อ"_s, u"2019"_s, u" A"_s})
         s.add(u"PriceNew_1"_s, u"TName Model_12"_s, {{t, t.size() > 3 ? u"."_s : u".."_s}});   // ".." stays
     s.open();
-    s.startLog();
     ClearUnreadableTName(s.st);
     ClearDotModels(s.st);
     ClearCodedTNames(s.st);
@@ -79,7 +76,6 @@ TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
     for (int id = 0; id < names.size(); ++id)
         s.add(u"PriceNew_1"_s, u"ID EName TName"_s, {{id, names[id], u"keep?"_s}});
     s.open();
-    s.startLog();
     ClearMisreadEName(s.st, s.arr);
 
     // ID 0 is no row to repair
@@ -104,7 +100,7 @@ TEST_F(Cleanups, SplitAlternateLists)
         {u"O'1, B'2"_s, u"O'1|B'2|||"_s},
         {u"A-1"_s, u"A-1|OLD2|||OLD5"_s}};                  // no comma: the row stays
     s.importTable(4);
-    s.exec(u"INSERT INTO PriceNew_Count VALUES (4)"_s);
+    s.db->exec(u"INSERT INTO PriceNew_Count VALUES (4)"_s);
     QStringList want;
     for (const auto& c : cases) {
         s.add(u"PriceNew_4"_s, u"AKind_1 AltNO_1 AltNO_2 AltNO_3 AltNO_5"_s,

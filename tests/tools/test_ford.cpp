@@ -12,16 +12,16 @@ struct Ford : ::testing::Test {
     void SetUp() override
     {
         s.importTable(1);
-        s.exec(u"CREATE TABLE PriceLast_Count (Count)"_s);
+        s.db->exec(u"CREATE TABLE PriceLast_Count (Count)"_s);
     }
 };
 
 TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
 {
     for (int n : {3, 1}) {
-        s.exec(u"CREATE TABLE PriceLast_%1 AS SELECT %2 FROM PriceNew_1 WHERE 0"_s.arg(n).arg(
+        s.db->exec(u"CREATE TABLE PriceLast_%1 AS SELECT %2 FROM PriceNew_1 WHERE 0"_s.arg(n).arg(
             fx::importColumns().join(u", "_s)));
-        s.exec(u"INSERT INTO PriceLast_Count VALUES (%1)"_s.arg(n));
+        s.db->exec(u"INSERT INTO PriceLast_Count VALUES (%1)"_s.arg(n));
     }
     s.add(u"PriceNew_1"_s, u"PartNO Kind AKind_1 TName Description Sale"_s,
           {{u"AB123"_s, u"1"_s, u"1"_s, u"ชื่อเดิม"_s, u"keep"_s, 9}, {u"P1"_s, u"0"_s}, {u"P1"_s, u"1"_s}});
@@ -36,7 +36,6 @@ TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
            {QVariant(), QString(), QString(), 1}});
     s.add(u"PriceLast_3"_s, u"PartNO TName"_s, {{u"B1"_s, u"ชื่อ"_s}});
     s.open();
-    s.startLog();
     MergeFordLastList(s.st, s.arr);
 
     EXPECT_EQ(s.select(u"PartNO, Kind, AKind_1, AltNO_1, EName, TName, Model_1, Model_2, Model_12, Description, "
@@ -51,7 +50,7 @@ TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
 
 TEST_F(Ford, CompactNumbersTakeTheirSearchForm)
 {
-    s.exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
+    s.db->exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO AltNO_1 AltNO_2 AltNO_3 AltNO_5 EName"_s,
           {{QString(), u" AB-12/3 C "_s, u"-/ "_s, QVariant(), u"X 1"_s, u"O'-2"_s, u"A - B"_s},
            {QString(), u"/-"_s},

@@ -12,13 +12,13 @@ struct HondaIsuzu : ::testing::Test {
     void SetUp() override
     {
         s.importTable(1);
-        s.exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
+        s.db->exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
     }
     // Catalogue parts: "(PartID, 'PartNO', 'FPartNO' or 'Kind', 'TName'), ..." as the columns say.
     void catalogue(const QString& cols, const QString& values)
     {
         s.openCatalog();
-        s.exec(u"INSERT INTO Pta7 (%1) VALUES %2"_s.arg(cols, values), s.catalog);
+        s.cat->exec(u"INSERT INTO Pta7 (%1) VALUES %2"_s.arg(cols, values));
     }
 };
 
@@ -35,7 +35,6 @@ TEST_F(HondaIsuzu, HondaPartNewIsTheCatalogueSpellingOrTheRowsOwnNumber)
            {u"0"_s, u"A 1"_s},
            {QString(), QVariant()}});   // finds the part without a number: Null stays
     s.open();
-    s.startLog();
     FixHondaPartNew(s.st, s.arr);
 
     EXPECT_EQ(s.select(u"PartNew, FPartNO"_s),
@@ -63,7 +62,6 @@ TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
            {QString(), u"8970000000"_s, u"1"_s, u"8970000001"_s, u"1"_s, u"ALT2"_s},
            {QString(), u"8970000000"_s, u"1"_s, u"A"_s, u"1"_s, u"8970000002"_s}});
     s.open();
-    s.startLog();
     DropShortIsuzuPartNos(s.st, s.arr);
 
     EXPECT_EQ(s.select(u"PartNO, Kind, AKind_1, AltNO_1, AKind_2, AltNO_2, AltNO_3"_s),

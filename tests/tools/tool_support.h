@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
 #include <memory>
 #include <ostream>
 
@@ -17,6 +15,7 @@
 #include "tools/ToolState.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QVariant& v, std::ostream* os) { *os << v.toString().toStdString(); }
 
 namespace tooltest {
 
@@ -51,7 +50,7 @@ struct ToolFile {
     fx::TempDir dir;
     QString file = dir.file(u"PriceList_UD.mdb"_s);
     QString catalog = dir.file(u"Velkadine.accdb"_s);
-    std::unique_ptr<fx::SqliteFile> db;
+    std::unique_ptr<fx::SqliteFile> db, cat;   // the price list; the catalogue once made
     RecordingOperator op;
     RunState st{op};
     ToolArrays arr;
@@ -69,35 +68,13 @@ struct ToolFile {
     }
     void call(void (*tool)(RunState&, ToolArrays&)) { tool(open(), arr); }
 
-    // Works on the price list (or another file): the run's open connections
-    // are closed and opened again first, so that what they wrote is committed.
-    template <class F>
-    auto with(const QString& path, F f)
-    {
-        for (db::Connection* cn : {st.cnPriceList.get(), st.cnCatalog.get()}) {
-            if (cn->isOpen()) {
-                cn->Close();
-                cn->Open();
-            }
-        }
-        if (path.isEmpty())
-            return f(*db);
-        fx::SqliteFile other(path);
-        return f(other);
-    }
-    void exec(const QString& sql, const QString& path = {})
-    {
-        with(path, [&](fx::SqliteFile& d) { d.exec(sql); });
-    }
-    Rows rows(const QString& sql, const QString& path = {})
-    {
-        return with(path, [&](fx::SqliteFile& d) { return d.rows(sql); });
-    }
+    Rows rows(const QString& sql) { return db->rows(sql); }
     // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
-    QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, const QString& path = {})
+    QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, fx::SqliteFile* in = nullptr)
     {
         QStringList out;
-        for (const QVariantList& r : rows(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table), path)) {
+        const QString sql = u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table);
+        for (const QVariantList& r : (in ? in : db.get())->rows(sql)) {
             QStringList v;
             for (const QVariant& x : r)
                 v << (x.isNull() ? u"<null>"_s : x.toString());
@@ -135,8 +112,10 @@ struct ToolFile {
     QStringList log() const { return db::StatementLog::entries(); }
     int logged(const QString& prefix) const
     {
-        const QStringList e = log();
-        return int(std::count_if(e.begin(), e.end(), [&](const QString& s) { return s.startsWith(prefix); }));
+        int n = 0;
+        for (const QString& s : log())
+            n += s.startsWith(prefix);
+        return n;
     }
     // A catalogue of the label with the connection open; sqlServer: reached
     // through ODBC as the SQL Server road.
@@ -147,6 +126,7 @@ struct ToolFile {
         spec.brandCode = st.strBrandCode = code;
         st.lngBrandID = spec.brandId;
         fx::makeCatalog(catalog, spec);
+        cat = std::make_unique<fx::SqliteFile>(catalog);
         fx::useTestOdbc();
         op.access = !sqlServer;
         st.cnCatalog->ConnectionString =
