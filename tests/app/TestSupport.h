@@ -9,9 +9,9 @@
 
 namespace apptest {
 
-using fx::LogStatements;
+using namespace fx;   // the harness: LogStatements, MsgG(), MsgH()
 
-// The Thai texts the operator sees.
+// The Thai texts the operator sees (G and H come with the harness).
 inline QString MsgA() { return QStringLiteral("ยังมิได้กำหนดที่อยู่ข้อมูล  PriceList_UD.mdb"); }
 inline QString MsgB() { return QStringLiteral("ที่จัดเก็บข้อมูล  PriceList_UD.mdb  หาไม่พบ"); }
 inline QString MsgC() { return QStringLiteral("ยังมิได้กำหนดที่อยู่ข้อมูล"); }
@@ -22,8 +22,6 @@ inline QString MsgE()
     return QStringLiteral("กำหนด Vertion ของฐานข้อมูลผิด  ให้ติดต่อผู้ติดตั้งระบบ  หรือ  ผู้จำหน่าย Hollimbrook");
 }
 inline QString MsgF() { return QStringLiteral("ไม่สามารถหา Files UDในฐานข้อมูล ไม่สามารถบันทึกได้"); }
-inline QString MsgG() { return QStringLiteral("เสร็จแล้วจ้า"); }
-inline QString MsgH() { return QStringLiteral("ไม่สามรถบันทึกได้"); }
 
 inline QString AccdbDriver() { return QStringLiteral("driver={Microsoft Access Driver (*.mdb, *.accdb)};dbq="); }
 inline QString MdbDriver() { return QStringLiteral("driver={Microsoft Access Driver (*.mdb)};dbq="); }
@@ -43,11 +41,6 @@ struct RunSetup : fx::RunHarness {
         MakeTinyPriceList(priceList);
         if (sqlServer)
             useSqlServer();
-    }
-
-    void setVer(const QString& ver)
-    {
-        catalogDb().exec(QStringLiteral("UPDATE System SET Ver = '") + ver + QStringLiteral("'"));
     }
 };
 

@@ -12,11 +12,7 @@
 
 namespace transfertest {
 
-using fx::LogStatements;
-
-inline QString Moving() { return QStringLiteral("กำลังย้ายข้อมูล  "); }
-inline QString Changing() { return QStringLiteral("กำลังเปลี่ยนราคา  "); }
-inline QString Adding() { return QStringLiteral("กำลังเพิ่มข้อมูลใหม่  "); }
+using namespace fx;   // the harness's texts: Moving(), Changing(), Adding(), MsgG()
 
 struct TransferSetup : fx::RunHarness {
     std::vector<PartValues> calls;     // every part handed to the update stand-in

@@ -29,7 +29,7 @@ TEST(WholeRun, TwoGroupListReachesTheStandInWithTheListsValues)
 
     cmdUpDate_Click(s.st);
 
-    EXPECT_EQ(s.op.lastMessage(), QStringLiteral("เสร็จแล้วจ้า"));
+    EXPECT_EQ(s.op.lastMessage(), MsgG());
     // Texts and prices of the first row (its alternate takes them too), and of the second.
     const QString today = QString::number(fx::todayStamp());
     const QString texts = "OIL FILTER|ไส้กรอง|CK,,,QUESTER|front|JP|120.5|10%|120.5|" + today;
