@@ -110,14 +110,10 @@ TEST(BuildConvert, InsertThatCannotBeFoundGivesUpAfterThreeWrites)
     ToolFile f;
     f.db->exec("CREATE TRIGGER lose AFTER INSERT ON PriceList WHEN NEW.PartNO = 'LOST1' "
                "BEGIN DELETE FROM PriceList WHERE rowid = NEW.rowid; END;");
-    try {
-        convert(f, {row("1", "LOST1", 1), row("1", "NEXT", 1)}, "ISUZU");
-        FAIL() << "no error";
-    } catch (const db::DbError& e) {
-        EXPECT_EQ(e.driverText(), "Row 1-LOST1 not found in PriceList after 3 writes");
-        EXPECT_EQ(e.statement(), "Select PartNO From PriceList Where Kind = '1' And PartNO = 'LOST1'");
-    }
-    EXPECT_EQ(f.logged("Insert Into PriceList"), 3);
+    EXPECT_EQ(errorOf([&] { convert(f, {row("1", "LOST1", 1), row("1", "NEXT", 1)}, "ISUZU"); }),
+              "Row 1-LOST1 not found in PriceList after 3 writes|"
+              "Select PartNO From PriceList Where Kind = '1' And PartNO = 'LOST1'");
+    EXPECT_EQ(f.log().filter("Insert Into PriceList").size(), 3);
     EXPECT_EQ(f.count("PriceList"), 0);
 }
 

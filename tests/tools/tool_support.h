@@ -35,8 +35,20 @@ inline fx::PriceRow row(const QString& kind, const QString& partNo, double price
     return r;
 }
 
+// The text and statement, '|'-joined, of the DbError that `f` throws ("" when none).
+template <class F>
+QString errorOf(F f)
+{
+    try {
+        f();
+    } catch (const db::DbError& e) {
+        return e.driverText() + u'|' + e.statement();
+    }
+    return {};
+}
+
 // The groups are listed in PriceList_Count (or `count`); PriceNew_Count is
-// empty. open() opens the run's price-list connection and starts the log.
+// empty; the run's price-list connection is open.
 struct ToolFile {
     explicit ToolFile(const Groups& groups = {{1, {}}}, const std::vector<int>* count = nullptr)
     {
@@ -44,6 +56,8 @@ struct ToolFile {
         db = std::make_unique<fx::SqliteFile>(file);
         fx::createWorkingTable(*db);
         fx::makePriceNewCount(*db, {});
+        st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
+        st.cnPriceList->Open();
     }
     ~ToolFile() { db::StatementLog::enable(false); db::StatementLog::clear(); }
 
@@ -57,12 +71,8 @@ struct ToolFile {
     int nextId = 1;
 
     void startLog() { db::StatementLog::clear(); db::StatementLog::enable(true); }
-    RunState& open()
+    RunState& open()   // starts the log
     {
-        if (!st.cnPriceList->isOpen()) {
-            st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
-            st.cnPriceList->Open();
-        }
         startLog();
         return st;
     }
@@ -110,13 +120,6 @@ struct ToolFile {
         }
     }
     QStringList log() const { return db::StatementLog::entries(); }
-    int logged(const QString& prefix) const
-    {
-        int n = 0;
-        for (const QString& s : log())
-            n += s.startsWith(prefix);
-        return n;
-    }
     // A catalogue of the label with the connection open; sqlServer: reached
     // through ODBC as the SQL Server road.
     void openCatalog(const QString& ver = u"V.31"_s, const QString& code = u"UD"_s, bool sqlServer = false)
