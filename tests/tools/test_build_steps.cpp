@@ -8,40 +8,6 @@ using namespace tooltest;
 
 namespace {
 
-TEST(BuildCleanUp, ListedGroupsEmptiedAndTheImportTableRepaired)
-{
-    std::vector<int> listed{3, 1};
-    ToolFile f({{1, {row("1", "A", 5)}}, {2, {row("1", "B", 5)}}, {3, {row("1", "C", 5)}}}, &listed);
-    f.insert("PriceList", {row("1", "W", 1)});
-    f.importTable(3);
-    fx::makePriceNewCount(*f.db, {3});
-    const QVariant N;
-    f.db->insert("PriceNew_3", {"ID", "Kind", "PartNO", "AKind_3", "Model_1", "Model_7", "Price", "DisPrice"}, {
-        {1, "0.00", "A1", "1.00", "-", "xxxx", 10.0, N},
-        {2, "1.00", "A2", N, "xxxxx", "-1", N, "5"},
-        {3, N, "A3", " 0.00", N, N, 1.0, ""},
-        {4, "1", N, N, N, N, 1.0, N},
-        {5, "1", "", N, N, N, 1.0, N},
-    });
-    f.call(BuildPriceList);
-    EXPECT_EQ(f.arr.NewGroupNos, (std::vector<int16_t>{3, 0}));
-    EXPECT_EQ(f.st.GroupNos, (std::vector<int16_t>{1, 3, 0}));
-    // Kind codes, Nulls, rows without a number, model placeholders.
-    EXPECT_EQ(f.rows("SELECT Kind, AKind_3, Model_1, Model_7, Price, DisPrice, Sale FROM PriceNew_3"),
-              (Rows{{"0", "1", "", "", 10.0, "", 0.0},
-                    {"1", "", "xxxxx", "-1", 0.0, "5", 0.0},
-                    {"", " 0.00", "", "", 1.0, "", 0.0}}));
-    EXPECT_EQ(f.count("PriceNew_3", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
-    EXPECT_EQ(f.count("PriceList_1"), 3);
-    EXPECT_EQ(f.count("PriceList_3") + f.count("PriceList"), 0);
-    EXPECT_EQ(f.count("PriceList_2"), 1);   // not listed: kept
-
-    // A group number beyond 16 bits ends the build.
-    listed = {40000};
-    ToolFile g({{1, {}}}, &listed);
-    EXPECT_THROW(g.call(BuildPriceList), db::DbError);
-}
-
 // The rows of PriceNew_1 converted for `brand`.
 ToolFile& convert(ToolFile& f, const std::vector<fx::PriceRow>& rows, const QString& brand)
 {
@@ -129,10 +95,7 @@ TEST(BuildDuplicates, CheaperRowsOfAKeyGo)
     EXPECT_EQ(f.rows("SELECT Kind, FPartNew, Price FROM PriceList ORDER BY Kind, FPartNew, Price"),
               (Rows{{"1", "", 10.0}, {"1", "", 20.0}, {"1", "A", 2000.0}, {"1", "A", 2000.0},
                     {"1", "O'K", 9.0}, {"1", "Q1", 70.0}, {"2", "A", 10.0}}));
-    for (const char* s : {"Select Kind, FPartNew, Price From PriceList Where FPartNew = 'Q1' Order By Price Desc",
-                          "Delete From PriceList Where FPartNew = 'Q1' And Price = 50",
-                          "Delete From PriceList Where Kind = '1' And FPartNew = 'O''K' And Price = 8"})
-        EXPECT_TRUE(f.log().contains(s)) << s;
+    EXPECT_TRUE(f.log().contains("Delete From PriceList Where Kind = '1' And FPartNew = 'O''K' And Price = 8"));
 }
 
 TEST(BuildGroups, GroupOfRowAndAQuotedMove)
@@ -151,24 +114,48 @@ TEST(BuildGroups, GroupOfRowAndAQuotedMove)
     EXPECT_EQ(f.count("PriceList_1"), 1);
 }
 
-TEST(BuildWhole, TwoImportTablesIntoTheGroups)
+TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
 {
-    ToolFile f({{1, {row("1", "OLD", 1)}}, {2, {row("1", "OLD2", 1)}}});
+    std::vector<int> listed{2, 1};
+    ToolFile f({{1, {row("1", "OLD", 1)}}, {2, {row("1", "OLD2", 1)}}, {3, {row("1", "KEPT", 1)}}}, &listed);
+    f.insert("PriceList", {row("1", "STALE", 1)});
     fx::makePriceNewCount(*f.db, {2, 1});
     fx::PriceRow dear = row("1.00", "ABCDE12345", 200);
     dear.Model[0] = "xxxx";
     dear.Model[1] = "CWA";
     f.importTable(1, {dear, row("", "ZZ 1", 10), row("1", "", 10)});
     f.importTable(2, {row("1", "ABCDE 12345", 150), row("2", "ABCDE12345", 90)});
+    const QVariant N;
+    f.db->insert("PriceNew_2", {"Kind", "PartNO", "AKind_3", "Model_1", "Model_7", "Price", "DisPrice"}, {
+        {"0.00", "A1", "1.00", "-", "xxxx", 10.0, N},
+        {"1.00", "A2", N, "xxxxx", "-1", N, "5"},
+        {N, "A3", " 0.00", N, N, 1.0, ""},
+        {"1", N, N, N, N, 1.0, N},
+    });
     f.call(BuildPriceList);
-    // In part-number order.
-    EXPECT_EQ(f.rows("SELECT Kind, PartNO, PartNew, FPartNew, Price, Sale, Model_1, Model_2 FROM PriceList_1"),
-              (Rows{{"1", "ABCDE-12345", "ABCDE-12345", "ABCDE12345", 200.0, 200.0, "", "CWA"},
-                    {"2", "ABCDE-12345", "ABCDE-12345", "ABCDE12345", 90.0, 90.0, "", ""},
-                    {"", "ZZ1", "ZZ1", "ZZ1", 10.0, 10.0, "", ""}}));
+    EXPECT_EQ(f.arr.NewGroupNos, (std::vector<int16_t>{1, 2, 0}));
+    EXPECT_EQ(f.st.GroupNos, (std::vector<int16_t>{1, 2, 0}));
+    // The import table's clean-up: kind codes, Nulls, rows without a number, model placeholders.
+    EXPECT_EQ(f.rows("SELECT Kind, AKind_3, Model_1, Model_7, Price, DisPrice FROM PriceNew_2 WHERE ID > 2"),
+              (Rows{{"0", "1", "", "", 10.0, ""}, {"1", "", "xxxxx", "-1", 0.0, "5"}, {"", " 0.00", "", "", 1.0, ""}}));
+    EXPECT_EQ(f.count("PriceNew_2", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
+    // In part-number order, the cheaper row of a key gone, the listed groups and the work table emptied.
+    EXPECT_EQ(f.rows("SELECT Kind, PartNO, FPartNew, Price, Sale, Model_1, Model_2 FROM PriceList_1"),
+              (Rows{{"0", "A1", "A1", 10.0, 10.0, "", ""},
+                    {"1", "A2", "A2", 0.0, 0.0, "xxxxx", ""},
+                    {"", "A3", "A3", 1.0, 1.0, "", ""},
+                    {"1", "ABCDE-12345", "ABCDE12345", 200.0, 200.0, "", "CWA"},
+                    {"2", "ABCDE-12345", "ABCDE12345", 90.0, 90.0, "", ""},
+                    {"", "ZZ1", "ZZ1", 10.0, 10.0, "", ""}}));
     EXPECT_EQ(f.count("PriceList_2") + f.count("PriceList"), 0);
+    EXPECT_EQ(f.count("PriceList_3"), 1);
     EXPECT_EQ(f.op.qtyLines.value(1), "กำลังสร้าง FPartNew  UD_1  (1)  50 %");
     EXPECT_EQ(f.op.qtyLines.last(), "กำลังแยกรายการสินค้า  (0)  100 %");
+
+    // A group number beyond 16 bits ends the build.
+    listed = {40000};
+    ToolFile g({{1, {}}}, &listed);
+    EXPECT_THROW(g.call(BuildPriceList), db::DbError);
 }
 
 }  // namespace

@@ -9,12 +9,11 @@ namespace {
 
 // A catalogue with the car-model tables of "P.68 (Bar)" and the part tables
 // Pta7, Alt7 and AltG7 of "V.31".
-struct Catalog : ::testing::Test {
+struct Catalog : ::testing::TestWithParam<bool> {
     ToolFile s{Groups{}};
-    void SetUp() override { open(false); }
-    void open(bool sqlServer)
+    void SetUp() override
     {
-        s.openCatalog(u"P.68 (Bar)"_s, u"ISUZU"_s, sqlServer);
+        s.openCatalog(u"P.68 (Bar)"_s, u"ISUZU"_s, GetParam());
         fx::createLabelTables(*s.cat, u"V.31"_s, 7);
         exec(u"INSERT INTO LastID VALUES ('ModelID', 4), ('Pta7', 99)"_s);
     }
@@ -23,7 +22,7 @@ struct Catalog : ::testing::Test {
     QStringList lastIds() { return rows(u"NameID, LastID"_s, u"LastID"_s); }
 };
 
-TEST_F(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
+TEST_P(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
 {
     exec(u"INSERT INTO Pta_ModelID VALUES (0, 7, 30, 'ISUZUMU7', 'MU7', 'MU7', '', 0);"
          " INSERT INTO Pta_BrandCar VALUES (11, 7, 30, 'ISUZU', 'MU7'); INSERT INTO Pta_Model VALUES (12, 30)"_s);
@@ -45,7 +44,7 @@ TEST_F(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnce)
     EXPECT_EQ(lastIds().first(), u"ModelID|5"_s);   // one identifier drawn, none for the model found
 }
 
-TEST_F(Catalog, BlankModelLinksToNoModelOnce)
+TEST_P(Catalog, BlankModelLinksToNoModelOnce)
 {
     exec(u"INSERT INTO Pta_BrandCar VALUES (23, 8, 0, 'X', '')"_s);
     s.startLog();
@@ -57,7 +56,7 @@ TEST_F(Catalog, BlankModelLinksToNoModelOnce)
     EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"21|0"_s, u"22|0"_s, u"23|0"_s}));
 }
 
-TEST_F(Catalog, FailedIdentifierWritesNothing)
+TEST_P(Catalog, FailedIdentifierWritesNothing)
 {
     exec(u"DROP TABLE LastID"_s);
     EXPECT_THROW(LinkPartModelSingle(s.st, 11, u"MU7"_s), db::DbError);
@@ -65,7 +64,7 @@ TEST_F(Catalog, FailedIdentifierWritesNothing)
     EXPECT_TRUE(rows(u"PartID"_s, u"Pta_BrandCar"_s).isEmpty());
 }
 
-TEST_F(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
+TEST_P(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
 {
     exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (1, 'A'), (2, ''), (3, NULL), (4, ''), (5, 'B');"
          " INSERT INTO Alt7 (AltID) VALUES (2), (5);"
@@ -86,7 +85,7 @@ TEST_F(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternates)
     EXPECT_EQ(lastIds().last(), u"Pta7|5"_s);
 }
 
-TEST_F(Catalog, APartTheDeleteDoesNotRemoveEndsWithAnError)
+TEST_P(Catalog, APartTheDeleteDoesNotRemoveEndsWithAnError)
 {
     exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (2, ''); CREATE TRIGGER keep_two BEFORE DELETE ON Pta7"
          " WHEN old.PartID = 2 BEGIN SELECT RAISE(IGNORE); END"_s);
@@ -95,22 +94,7 @@ TEST_F(Catalog, APartTheDeleteDoesNotRemoveEndsWithAnError)
     EXPECT_EQ(s.log().filter(u"Delete"_s), QStringList{u"Delete From Pta7 Where PartID = 2"_s});
 }
 
-// The same repairs on a catalogue reached as SQL Server (through ODBC).
-struct CatalogOdbc : Catalog {
-    void SetUp() override { open(true); }
-};
-
-TEST_F(CatalogOdbc, LinkAndPurgeOnTheSqlServerRoad)
-{
-    LinkPartModelSingle(s.st, 11, u"MU-X"_s);
-    LinkPartModelSingle(s.st, 12, QString());
-    exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (1, 'A'), (2, '');"
-         " INSERT INTO AltG7 (PartID, AltID) VALUES (1, 2)"_s);
-    PurgeEmptyParts(s.st);
-    EXPECT_EQ(rows(u"PartID, ModelID"_s, u"Pta_Model"_s), (QStringList{u"11|5"_s, u"12|0"_s}));
-    EXPECT_EQ(rows(u"PartID"_s, u"Pta7"_s), QStringList{u"1"_s});
-    EXPECT_TRUE(rows(u"PartID"_s, u"AltG7"_s).isEmpty());
-    EXPECT_EQ(lastIds(), (QStringList{u"ModelID|5"_s, u"Pta7|1"_s}));
-}
+// Each on a catalogue opened as Access and as SQL Server (through ODBC).
+INSTANTIATE_TEST_SUITE_P(Roads, Catalog, ::testing::Values(false, true));
 
 }   // namespace
