@@ -47,10 +47,7 @@ class BrandLookup : public ::testing::TestWithParam<BrandCase> {};
 TEST_P(BrandLookup, FindsTheFirstMatchingRowWithTheExactStatements)
 {
     const BrandCase& c = GetParam();
-    fx::CatalogSpec spec;
-    spec.withBrand = false;
-    spec.ver = c.ver;
-    RunSetup s(spec);
+    RunSetup s(fx::CatalogSpec{.ver = c.ver, .withBrand = false});
     for (const auto& [table, rows] : {std::pair("Brand", c.brandRows), std::pair("Pta_BrandID", c.ptaBrandRows)})
         for (auto [id, name] : rows)
             s.catalogDb().exec(

@@ -26,19 +26,13 @@ inline QString MsgF() { return QStringLiteral("ไม่สามารถหา
 inline QString AccdbDriver() { return QStringLiteral("driver={Microsoft Access Driver (*.mdb, *.accdb)};dbq="); }
 inline QString MdbDriver() { return QStringLiteral("driver={Microsoft Access Driver (*.mdb)};dbq="); }
 
-// A tiny price list: one group of two parts.
-inline void MakeTinyPriceList(const QString& file)
-{
-    fx::makePriceList(file, {{1, {fx::row({}, "UD-100", "ไส้กรองน้ำมันเครื่อง", 250, 250),
-                                  fx::row({}, "UD-200", "ผ้าเบรกหน้า", 1200, 1100)}}});
-}
-
-// A catalogue described by `spec` and the tiny price list, on the Access road
-// or (sqlServer) on the SQL Server road.
+// A catalogue described by `spec` and a tiny price list (one group of two
+// parts), on the Access road or (sqlServer) on the SQL Server road.
 struct RunSetup : fx::RunHarness {
     explicit RunSetup(const fx::CatalogSpec& spec = {}, bool sqlServer = false) : fx::RunHarness(spec)
     {
-        MakeTinyPriceList(priceList);
+        writePriceList({{1, {row({}, "UD-100", "ไส้กรองน้ำมันเครื่อง", 250, 250),
+                             row({}, "UD-200", "ผ้าเบรกหน้า", 1200, 1100)}}});
         if (sqlServer)
             useSqlServer();
     }

@@ -56,11 +56,10 @@ T* Child(QWidget& w, const char* name)
 QString Text(QWidget& w, const char* name) { return Child<QLineEdit>(w, name)->text(); }
 
 // The window shown with both paths typed in.
-struct WindowRun : fx::RunHarness {
+struct WindowRun : RunSetup {
     frmQuorrelind w;
     WindowRun()
     {
-        MakeTinyPriceList(priceList);
         w.show();
         Child<QLineEdit>(w, "txtDataVelkadine")->setText(catalog);
         Child<QLineEdit>(w, "txtPriceList")->setText(priceList);

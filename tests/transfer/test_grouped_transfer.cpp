@@ -7,31 +7,25 @@
 
 using namespace transfertest;
 
-TEST(GroupedTransfer, GroupOfThreeRowsShowsEachRowLeftAndPercentInPartNumberOrder)
+// The part line: kind and number, the Thai name (the English one when the
+// Thai is blank), and the models.
+TEST(GroupedTransfer, GroupOfThreeRowsShowsEachRowLeftPercentAndPartLineInPartNumberOrder)
 {
     TransferSetup s;
-    s.open({{4, {fx::row("", "A3", "X", 10), fx::row("", "A1", "X", 10), fx::row("", "A2", "X", 10)}}});
+    fx::PriceRow withKind = fx::row("1", "A1", "FILTER", 10);
+    withKind.Model[0] = "X";
+    withKind.Model[1] = "Y";
+    fx::PriceRow noThai = fx::row("1", "A3", "  ", 10);
+    noThai.EName = "OIL FILTER";
+    s.open({{4, {noThai, withKind, fx::row("", "A2", "FILTER", 10)}}});
     TransferGroupedPriceList(s.st);
     EXPECT_EQ(s.op.qtyLines, (QStringList{Moving() + "UD", Changing() + "UD_4  (2)  33 %",
                                           Changing() + "UD_4  (1)  66 %", Changing() + "UD_4  (0)  100 %",
                                           Adding() + "UD  100 %"}));
-    EXPECT_EQ(s.parts(), (QStringList{"|A1", "|A2", "|A3"}));
+    EXPECT_EQ(s.op.partLines, (QStringList{"1-A1 - FILTER   X, Y", "A2 - FILTER   ", "1-A3 - OIL FILTER   "}));
+    EXPECT_EQ(s.parts(), (QStringList{"1|A1", "|A2", "1|A3"}));
     EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{4}));
     EXPECT_FALSE(s.st.rsWork1.isOpen());
-}
-
-TEST(GroupedTransfer, PartLineWithAndWithoutKind)
-{
-    TransferSetup s;
-    fx::PriceRow withKind = fx::row("1", "AB-12", "FILTER", 10);
-    withKind.Model[0] = "X";
-    withKind.Model[1] = "Y";
-    fx::PriceRow noThai = fx::row("1", "AB-14", "  ", 10);   // a blank Thai name: the English one
-    noThai.EName = "OIL FILTER";
-    s.open({{1, {withKind, fx::row("", "AB-13", "FILTER", 10), noThai}}});
-    TransferGroupedPriceList(s.st);
-    EXPECT_EQ(s.op.partLines,
-              (QStringList{"1-AB-12 - FILTER   X, Y", "AB-13 - FILTER   ", "1-AB-14 - OIL FILTER   "}));
 }
 
 TEST(GroupedTransfer, AlternatesArePackedToTheFront)
