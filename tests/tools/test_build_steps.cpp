@@ -12,7 +12,7 @@ namespace {
 ToolFile& convert(ToolFile& f, const std::vector<fx::PriceRow>& rows, const QString& brand)
 {
     f.importTable(1, rows);
-    f.open().strBrandCode = brand;
+    f.run().strBrandCode = brand;
     ConvertImportTable(f.st, 1);
     return f;
 }

@@ -24,8 +24,7 @@ TEST_F(Cleanups, TruncateKindsOfTheListedTables)
            {u"10"_s, u"P7"_s, u"ชื่อ"_s, u"D-MAX"_s, u"MU-7"_s},   // twins
            {u"10"_s, u"P7"_s, u"ชื่อ"_s, u"D-MAX"_s, u"MU-7"_s}});
     s.add(u"PriceNew_2"_s, u"Kind"_s, {{u"12"_s}});   // listed in PriceNew_Count only
-    s.open();
-    TruncateKinds(s.st);
+    TruncateKinds(s.run());
 
     EXPECT_EQ(s.select(kKinds), (QStringList{u"0|1|1|-||"_s, u"|ก| |||"_s, u"1|||||"_s, u"1|||||"_s}));
     EXPECT_EQ(s.select(u"Kind"_s, u"PriceNew_2"_s), QStringList{u"12"_s});
@@ -40,8 +39,7 @@ TEST_F(Cleanups, NormaliseKindValues)
           {{QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()},
            {u"0.00"_s, u"1.00"_s, u"0.00"_s, u"1.00"_s, u"2.00"_s, u" 1.00"_s}});
     s.add(u"PriceNew_2"_s, u"Kind AKind_1"_s, {{u"0.00"_s, QVariant()}});
-    s.open();
-    NormaliseKindValues(s.st);
+    NormaliseKindValues(s.run());
     EXPECT_EQ(s.log().value(17), u"Update PriceNew_1 Set AKind_5 = '1' Where AKind_5 = '1.00' "_s);
     EXPECT_EQ(s.select(kKinds), (QStringList{u"0|0|0|0|0|0"_s, u"0|1|0|1|2.00| 1.00"_s}));
     EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0.00|<null>"_s});
@@ -58,8 +56,7 @@ TEST_F(Cleanups, ThaiNameAndModelTextsCleared)
     for (const QString& t : {u"\?\?\?\?"_s, u" \?\?\?\?"_s, u"2018 ABC"_s, u"YOKE"_s, u"QUAD"_s, u"XR"_s,
                              u"ZED"_s, u"ท่อ"_s, u"2019"_s, u" A"_s})
         s.add(u"PriceNew_1"_s, u"TName Model_12"_s, {{t, t.size() > 3 ? u"."_s : u".."_s}});   // ".." stays
-    s.open();
-    ClearUnreadableTName(s.st);
+    ClearUnreadableTName(s.run());
     ClearDotModels(s.st);
     ClearCodedTNames(s.st);
     EXPECT_EQ(s.select(u"TName"_s), (QStringList{E, u" \?\?\?\?"_s, E, E, u"QUAD"_s, u"XR"_s, u"ZED"_s, u"ท่อ"_s,
@@ -75,8 +72,7 @@ TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
                              u" "_s + misread};
     for (int id = 0; id < names.size(); ++id)
         s.add(u"PriceNew_1"_s, u"ID EName TName"_s, {{id, names[id], u"keep?"_s}});
-    s.open();
-    ClearMisreadEName(s.st, s.arr);
+    ClearMisreadEName(s.run(), s.arr);
 
     // ID 0 is no row to repair
     const QStringList en{misread + u"X"_s, E, u"ABC"_s, u"   "_s, E, u"เน"_s, u" "_s + misread};
@@ -107,8 +103,7 @@ TEST_F(Cleanups, SplitAlternateLists)
               {{u"1"_s, c.list, u"OLD2"_s, QVariant(), u"OLD5"_s}});
         want << c.alts;
     }
-    s.open();
-    SplitAltNoList(s.st);
+    SplitAltNoList(s.run());
 
     EXPECT_EQ(s.select(u"AltNO_1, AltNO_2, AltNO_3, AltNO_4, AltNO_5"_s, u"PriceNew_4"_s), want);
     EXPECT_EQ(s.select(u"DISTINCT AKind_1"_s, u"PriceNew_4"_s), QStringList{E});

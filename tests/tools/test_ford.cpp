@@ -35,8 +35,7 @@ TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
            {u"K-1"_s, u"2"_s, u"SECOND"_s},
            {QVariant(), QString(), QString(), 1}});
     s.add(u"PriceLast_3"_s, u"PartNO TName"_s, {{u"B1"_s, u"ชื่อ"_s}});
-    s.open();
-    MergeFordLastList(s.st, s.arr);
+    MergeFordLastList(s.run(), s.arr);
 
     EXPECT_EQ(s.select(u"PartNO, Kind, AKind_1, AltNO_1, EName, TName, Model_1, Model_2, Model_12, Description, "
                      "Price, DisPrice, Sale"_s),
@@ -56,8 +55,7 @@ TEST_F(Ford, CompactNumbersTakeTheirSearchForm)
            {QString(), u"/-"_s},
            {u"0"_s, u"F-1"_s},   // twins
            {u"0"_s, u"F-1"_s}});
-    s.open();
-    CompactFordPartNos(s.st, s.arr);
+    CompactFordPartNos(s.run(), s.arr);
 
     EXPECT_EQ(s.select(u"PartNO, AltNO_1, AltNO_2, AltNO_3, AltNO_5, EName"_s),
               (QStringList{u"AB123C|||X1|O'2|A - B"_s, u"|||||"_s, u"F1|||||"_s, u"F1|||||"_s}));

@@ -34,15 +34,13 @@ TEST_F(HondaIsuzu, HondaPartNewIsTheCatalogueSpellingOrTheRowsOwnNumber)
            {u"0"_s, u"A 1"_s},       // twins
            {u"0"_s, u"A 1"_s},
            {QString(), QVariant()}});   // finds the part without a number: Null stays
-    s.open();
-    FixHondaPartNew(s.st, s.arr);
+    FixHondaPartNew(s.run(), s.arr);
 
     EXPECT_EQ(s.select(u"PartNew, FPartNO"_s),
               (QStringList{u"06HON-1|06HON1"_s, u" X 9 |X9"_s, u"KEEP|OLD"_s, u"O'1-A|O'1"_s, u"A-1|A1"_s,
                            u"A-1|A1"_s, u"<null>|"_s}));
     EXPECT_EQ(s.log().last(), u"Update PriceNew_1 Set PartNew = PartNO Where PartNew = '' "_s);
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข PartNO (HONDA)  (0)  100 %"_s);
-    EXPECT_EQ(s.op.partLines, (QStringList{QString(), u" X 9 "_s, u"06-HON 1"_s, u"A 1"_s, u"A 1"_s, u"O'-1"_s}));
 }
 
 TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
@@ -61,8 +59,7 @@ TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
            // twins: each walked row clears its short alternates on both
            {QString(), u"8970000000"_s, u"1"_s, u"8970000001"_s, u"1"_s, u"ALT2"_s},
            {QString(), u"8970000000"_s, u"1"_s, u"A"_s, u"1"_s, u"8970000002"_s}});
-    s.open();
-    DropShortIsuzuPartNos(s.st, s.arr);
+    DropShortIsuzuPartNos(s.run(), s.arr);
 
     EXPECT_EQ(s.select(u"PartNO, Kind, AKind_1, AltNO_1, AKind_2, AltNO_2, AltNO_3"_s),
               (QStringList{u"1234567890|1|||||"_s, u"  12345678  |1|||||"_s, u"   |1|1|12|||"_s,
@@ -88,8 +85,7 @@ TEST_F(HondaIsuzu, IsuzuEmptyKindsFromTheCatalogue)
            {QString(), u"P6"_s, u"q"_s},            // an empty kind taken, then 0
            {u"1.00"_s, u"P7"_s, u"t"_s, u"P1"_s},   // has a kind: not looked up; its alternate is
            {QString(), u"O'1"_s, u"it's"_s}});
-    s.open();
-    FillIsuzuKindsFromCatalogue(s.st, s.arr);
+    FillIsuzuKindsFromCatalogue(s.run(), s.arr);
 
     // an empty alternate number finds the part without a number
     EXPECT_EQ(s.select(u"Kind || AKind_1"_s), (QStringList{u"AZ"_s, u"AZ"_s, u"CZ"_s, u"0Z"_s, u"0Z"_s, u"0Z"_s,

@@ -15,7 +15,6 @@
 #include "tools/ToolState.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QVariant& v, std::ostream* os) { *os << v.toString().toStdString(); }
 
 namespace tooltest {
 
@@ -70,13 +69,13 @@ struct ToolFile {
     ToolArrays arr;
     int nextId = 1;
 
-    void startLog() { db::StatementLog::clear(); db::StatementLog::enable(true); }
-    RunState& open()   // starts the log
+    RunState& run()   // starts the statement log
     {
-        startLog();
+        db::StatementLog::clear();
+        db::StatementLog::enable(true);
         return st;
     }
-    void call(void (*tool)(RunState&, ToolArrays&)) { tool(open(), arr); }
+    void call(void (*tool)(RunState&, ToolArrays&)) { tool(run(), arr); }
 
     Rows rows(const QString& sql) { return db->rows(sql); }
     // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
