@@ -90,7 +90,6 @@ TEST_F(Cleanups, SplitAlternateLists)
         {u"a, b, c, d, e, f, g"_s, u"a|b|c|d|f, g"_s},      // the rest kept whole
         {u", b, c, d, e, f, g, h"_s, u"f, g, h|b|c|d|e"_s},  // the rest in the first free slot
         {u"a,bc"_s, u"a|c|||"_s},                           // no blank after the comma
-        {u"a,b"_s, u"a||||"_s},
         {u"a, , c"_s, u"a|c|||"_s},
         {u","_s, u"||||"_s},
         {u"O'1, B'2"_s, u"O'1|B'2|||"_s},
