@@ -127,7 +127,6 @@ TEST(Run, CatalogWithoutStagingTableEndsAtTheDropWithMessageHThenASecondPressRun
     EXPECT_EQ(s.catalogDb().count(QStringLiteral("LastID")), 0);
 
     s.catalogDb().exec(QStringLiteral("CREATE TABLE PriceList (BrandID INTEGER)"));
-    s.op.messages.clear();
     cmdUpDate_Click(s.st);
     ExpectOneMessage(s.op, MsgG(), 0);
     EXPECT_FALSE(s.anythingOpen());
@@ -179,7 +178,6 @@ TEST_P(WholeRun, AddsBothPartsAndEndsWithMessageGTwice)
     RunSetup s({}, GetParam());
     s.op.likelAt = true;
     for (int press = 0; press < 2; ++press) {
-        s.op.messages.clear();
         cmdUpDate_Click(s.st);
         ExpectOneMessage(s.op, MsgG(), 0);
         EXPECT_FALSE(s.anythingOpen());

@@ -38,18 +38,18 @@ struct RunSetup : fx::RunHarness {
     }
 };
 
-// The run showed exactly one message, and gave back the pointer and the button.
-inline void ExpectOneMessage(const RecordingOperator& op, const QString& text, int style)
+// The run showed exactly one message, and gave back the pointer and the
+// button; what it showed is then forgotten, ready for the next press.
+inline void ExpectOneMessage(RecordingOperator& op, const QString& text, int style)
 {
     ASSERT_EQ(op.messages.size(), 1u) << op.lastMessage().toStdString();
     EXPECT_EQ(op.messages[0].text, text);
     EXPECT_EQ(op.messages[0].style, style);
-    ASSERT_FALSE(op.pointers.empty());
-    EXPECT_EQ(op.pointers.front(), Pointer::Busy);
-    EXPECT_EQ(op.pointers.back(), Pointer::Arrow);
-    ASSERT_FALSE(op.updateEnabled.empty());
-    EXPECT_FALSE(op.updateEnabled.front());
-    EXPECT_TRUE(op.updateEnabled.back());
+    EXPECT_EQ(op.pointers, (std::vector<Pointer>{Pointer::Busy, Pointer::Arrow}));
+    EXPECT_EQ(op.updateEnabled, (std::vector<bool>{false, true}));
+    op.messages.clear();
+    op.pointers.clear();
+    op.updateEnabled.clear();
 }
 
 }   // namespace apptest

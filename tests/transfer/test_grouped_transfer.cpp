@@ -56,18 +56,6 @@ TEST(GroupedTransfer, WhichAlternatesAreHandedOver)
         EXPECT_EQ(Joined(s.calls[i].AKind) + "|" + Joined(s.calls[i].AltNO), ",,,,|,,,,");
 }
 
-TEST(GroupedTransfer, SaleZeroTakesPriceForThePartAndItsAlternates)
-{
-    TransferSetup s;
-    s.open({{1, {RowWithAlts("", "P1", {}, {"Q1", "", "", "", ""}, 120, 0), fx::row("", "P2", "X", 120, 99.5)}}});
-    TransferGroupedPriceList(s.st);
-    ASSERT_EQ(s.calls.size(), 3u);
-    QStringList prices;
-    for (const PartValues& v : s.calls)
-        prices << v.PartNO + " " + v.Price.toText() + " " + v.Sale.toText();
-    EXPECT_EQ(prices, (QStringList{"P1 120 120", "Q1 120 120", "P2 120 99.5"}));
-}
-
 TEST(GroupedTransfer, EmptyCountListWorksNoGroupAndLeavesTheStagingTable)
 {
     TransferSetup s;

@@ -30,7 +30,8 @@ TEST(WholeRun, TwoGroupListReachesTheStandInWithTheListsValues)
     cmdUpDate_Click(s.st);
 
     EXPECT_EQ(s.op.lastMessage(), MsgG());
-    // Texts and prices of the first row (its alternate takes them too), and of the second.
+    // Texts and prices of the first row (its alternate takes them too; a sale of 0 takes the price),
+    // and of the second.
     const QString today = QString::number(fx::todayStamp());
     const QString texts = "OIL FILTER|ไส้กรอง|CK,,,QUESTER|front|JP|120.5|10%|120.5|" + today;
     const QString textsB = "|ผ้าเบรก||||1200||1100|" + today;
