@@ -29,7 +29,6 @@ TEST_F(Cleanups, TruncateKindsOfTheListedTables)
     EXPECT_EQ(s.select(kKinds), (QStringList{u"0|1|1|-||"_s, u"|ก| |||"_s, u"1|||||"_s, u"1|||||"_s}));
     EXPECT_EQ(s.select(u"Kind"_s, u"PriceNew_2"_s), QStringList{u"12"_s});
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ Kind  UD_1  (0)  100 %"_s);
-    EXPECT_EQ(s.op.partLines.value(2), u"1-P7  ชื่อ  D-MAX, MU-7"_s);
 }
 
 TEST_F(Cleanups, NormaliseKindValues)
