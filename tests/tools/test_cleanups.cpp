@@ -9,10 +9,7 @@ namespace {
 const QString E;
 const QString kKinds = u"Kind, AKind_1, AKind_2, AKind_3, AKind_4, AKind_5"_s;
 
-struct Cleanups : ::testing::Test {
-    ToolFile s{Groups{}};
-    void SetUp() override { s.importTable(1); }
-};
+using Cleanups = ImportTest;
 
 TEST_F(Cleanups, TruncateKindsOfTheListedTables)
 {

@@ -7,17 +7,11 @@ using namespace tooltest;
 
 namespace {
 
-struct Ford : ::testing::Test {
-    ToolFile s{Groups{}};
-    void SetUp() override
-    {
-        s.importTable(1);
-        s.db->exec(u"CREATE TABLE PriceLast_Count (Count)"_s);
-    }
-};
+using Ford = ImportTest;
 
 TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
 {
+    s.db->exec(u"CREATE TABLE PriceLast_Count (Count)"_s);
     for (int n : {3, 1}) {
         s.db->exec(u"CREATE TABLE PriceLast_%1 AS SELECT %2 FROM PriceNew_1 WHERE 0"_s.arg(n).arg(
             fx::importColumns().join(u", "_s)));
@@ -49,7 +43,6 @@ TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
 
 TEST_F(Ford, CompactNumbersTakeTheirSearchForm)
 {
-    s.db->exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO AltNO_1 AltNO_2 AltNO_3 AltNO_5 EName"_s,
           {{QString(), u" AB-12/3 C "_s, u"-/ "_s, QVariant(), u"X 1"_s, u"O'-2"_s, u"A - B"_s},
            {QString(), u"/-"_s},

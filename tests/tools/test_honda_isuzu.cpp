@@ -7,14 +7,8 @@ using namespace tooltest;
 
 namespace {
 
-struct HondaIsuzu : ::testing::Test {
-    ToolFile s{Groups{}};
-    void SetUp() override
-    {
-        s.importTable(1);
-        s.db->exec(u"INSERT INTO PriceNew_Count VALUES (1)"_s);
-    }
-    // Catalogue parts: "(PartID, 'PartNO', 'FPartNO' or 'Kind', 'TName'), ..." as the columns say.
+// Catalogue parts: "(PartID, 'PartNO', 'FPartNO' or 'Kind', 'TName'), ..." as the columns say.
+struct HondaIsuzu : ImportTest {
     void catalogue(const QString& cols, const QString& values)
     {
         s.openCatalog();

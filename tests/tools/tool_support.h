@@ -96,10 +96,12 @@ struct ToolFile {
         return rows(u"SELECT Kind, PartNO, Price, DisPrice, Sale FROM %1 ORDER BY rowid"_s.arg(table));
     }
     long long count(const QString& table, const QString& where = {}) { return db->count(table, where); }
-    void importTable(int n, const std::vector<fx::PriceRow>& rows = {})
+    void importTable(int n, const std::vector<fx::PriceRow>& rows = {}, bool listed = false)
     {
         fx::createImportTable(*db, n);
         fx::insertImportRows(*db, n, rows);
+        if (listed)
+            fx::makePriceNewCount(*db, {n});
     }
     void insert(const QString& t, const std::vector<fx::PriceRow>& rows) { fx::insertPriceRows(*db, t, rows); }
     // Rows as a table: the columns named (blank-separated), then one value
@@ -135,6 +137,12 @@ struct ToolFile {
             sqlServer ? fx::sqlServerConnectionString(catalog) : fx::accessConnectionString(catalog);
         st.cnCatalog->Open();
     }
+};
+
+// The tools that repair an import table: PriceNew_1, listed in PriceNew_Count.
+struct ImportTest : ::testing::Test {
+    ToolFile s{Groups{}};
+    void SetUp() override { s.importTable(1, {}, true); }
 };
 
 }  // namespace tooltest
