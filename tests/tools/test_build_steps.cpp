@@ -34,7 +34,7 @@ TEST(BuildConvert, PartNumbersOfEachBrand)
         p.AltNO[0] = c[2];
         ToolFile f;
         convert(f, {p}, c[0]);
-        EXPECT_EQ(f.rows("SELECT PartNO, PartNew, FPartNew, AltNO_1, AltNO_2 FROM PriceList"),
+        EXPECT_EQ(f.db->rows("SELECT PartNO, PartNew, FPartNew, AltNO_1, AltNO_2 FROM PriceList"),
                   (Rows{{c[3], c[4], c[5], c[6], ""}}))
             << qPrintable(c[0]);
     }
@@ -61,7 +61,7 @@ TEST(BuildConvert, FieldsAreCleanedAndCutWithExactStatementsAndBoundedWrites)
                           "'', '', '', '', '', '', '', '', '', '', 99.5, '10%', 99.5 )");
     EXPECT_EQ(e.value(2), "Select PartNO From PriceList Where Kind = '1' And PartNO = 'ABCDE-12345'");
     // Cleaned texts, widths 60 and 40, Sale taking Price when 0.
-    EXPECT_EQ(f.rows("SELECT Kind, TName, EName, Model_1, AKind_5, Price, Sale FROM PriceList "
+    EXPECT_EQ(f.db->rows("SELECT Kind, TName, EName, Model_1, AKind_5, Price, Sale FROM PriceList "
                      "WHERE PartNO IN ('A1', 'A2') ORDER BY PartNO"),
               (Rows{{"1", "ไส้กรอง  อากาศ", "O NEIL  5", "CWA", "2", 120.0, 120.0},
                     {"1", QString(60, 'X'), QString(40, 'X'), "", "", 120.0, 100.25}}));
@@ -75,7 +75,7 @@ TEST(BuildConvert, FieldsAreCleanedAndCutWithExactStatementsAndBoundedWrites)
               "Row 1-LOST1 not found in PriceList after 3 writes|"
               "Select PartNO From PriceList Where Kind = '1' And PartNO = 'LOST1'");
     EXPECT_EQ(g.log().filter("Insert Into PriceList").size(), 3);
-    EXPECT_EQ(g.count("PriceList"), 0);
+    EXPECT_EQ(g.db->count("PriceList"), 0);
 }
 
 TEST(BuildDuplicates, CheaperRowsOfAKeyGo)
@@ -87,7 +87,7 @@ TEST(BuildDuplicates, CheaperRowsOfAKeyGo)
                            row("", "Q1", 50), row("1", "Q1", 70), row("2", "Q1", 60), row("1", "O'K", 9),
                            row("1", "O'K", 8), row("1", "E1", 10, 0, ""), row("1", "E2", 20, 0, "")});
     f.call(RemoveCheaperDuplicates);
-    EXPECT_EQ(f.rows("SELECT Kind, FPartNew, Price FROM PriceList ORDER BY Kind, FPartNew, Price"),
+    EXPECT_EQ(f.db->rows("SELECT Kind, FPartNew, Price FROM PriceList ORDER BY Kind, FPartNew, Price"),
               (Rows{{"1", "", 10.0}, {"1", "", 20.0}, {"1", "A", 2000.0}, {"1", "A", 2000.0},
                     {"1", "O'K", 9.0}, {"1", "Q1", 70.0}, {"2", "A", 10.0}}));
     EXPECT_TRUE(f.log().contains("Delete From PriceList Where Kind = '1' And FPartNew = 'O''K' And Price = 8"));
@@ -106,7 +106,7 @@ TEST(BuildGroups, GroupOfRowAndAQuotedMove)
     f.call(MoveRowsIntoGroups);
     EXPECT_EQ(f.log().mid(2), (QStringList{"Select PartNO From PriceList_1 Where PartNO = 'A''1'",
                                            "Delete From PriceList Where PartNO = 'A''1'"}));
-    EXPECT_EQ(f.count("PriceList_1"), 1);
+    EXPECT_EQ(f.db->count("PriceList_1"), 1);
 }
 
 TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
@@ -131,19 +131,19 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
     EXPECT_EQ(f.arr.NewGroupNos, (std::vector<int16_t>{1, 2, 0}));
     EXPECT_EQ(f.st.GroupNos, (std::vector<int16_t>{1, 2, 0}));
     // The import table's clean-up: kind codes, Nulls, rows without a number, model placeholders.
-    EXPECT_EQ(f.rows("SELECT Kind, AKind_3, Model_1, Model_7, Price, DisPrice FROM PriceNew_2 WHERE ID > 2"),
+    EXPECT_EQ(f.db->rows("SELECT Kind, AKind_3, Model_1, Model_7, Price, DisPrice FROM PriceNew_2 WHERE ID > 2"),
               (Rows{{"0", "1", "", "", 10.0, ""}, {"1", "", "xxxxx", "-1", 0.0, "5"}, {"", " 0.00", "", "", 1.0, ""}}));
-    EXPECT_EQ(f.count("PriceNew_2", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
+    EXPECT_EQ(f.db->count("PriceNew_2", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
     // In part-number order, the cheaper row of a key gone, the listed groups and the work table emptied.
-    EXPECT_EQ(f.rows("SELECT Kind, PartNO, FPartNew, Price, Sale, Model_1, Model_2 FROM PriceList_1"),
+    EXPECT_EQ(f.db->rows("SELECT Kind, PartNO, FPartNew, Price, Sale, Model_1, Model_2 FROM PriceList_1"),
               (Rows{{"0", "A1", "A1", 10.0, 10.0, "", ""},
                     {"1", "A2", "A2", 0.0, 0.0, "xxxxx", ""},
                     {"", "A3", "A3", 1.0, 1.0, "", ""},
                     {"1", "ABCDE-12345", "ABCDE12345", 200.0, 200.0, "", "CWA"},
                     {"2", "ABCDE-12345", "ABCDE12345", 90.0, 90.0, "", ""},
                     {"", "ZZ1", "ZZ1", 10.0, 10.0, "", ""}}));
-    EXPECT_EQ(f.count("PriceList_2") + f.count("PriceList"), 0);
-    EXPECT_EQ(f.count("PriceList_3"), 1);
+    EXPECT_EQ(f.db->count("PriceList_2") + f.db->count("PriceList"), 0);
+    EXPECT_EQ(f.db->count("PriceList_3"), 1);
     EXPECT_EQ(f.op.qtyLines.value(1), "กำลังสร้าง FPartNew  UD_1  (1)  50 %");
     EXPECT_EQ(f.op.qtyLines.last(), "กำลังแยกรายการสินค้า  (0)  100 %");
 

@@ -38,15 +38,12 @@ TEST(ToolText, CleanTextField)
     EXPECT_EQ(v.toString(), "A ");
 }
 
-TEST(ToolText, RemoveBlanksAndStripToDigits)
+TEST(ToolText, PartNumberForms)
 {
     expectAll(RemoveBlanks, {{"  A  B  ", "AB"}, {"    ", ""}, {"A" + TAB, "A" + TAB}});
     expectAll(StripToDigits, {{"A-12  34 ", "12 34"}, {"AB5", "5"}, {"AB", ""}, {"7", "7"}, {"ABC ", ""},
                               {"   ", ""}, {"   9 A", "9 A"}, {"1   2    3", "1 2 3"}});
-}
 
-TEST(ToolText, FormatPartNoAndV)
-{
     const Cases cases = {
         {"ABCDE12345", "ABCDE-12345"}, {"ABCDE12345FGHI", "ABCDE-12345 FGHI"}, {"ABCDE-12345", "ABCDE-12345"},
         {"ABCDE-12345FGHI", "ABCDE-12345 FGHI"}, {"AB CD EF", "ABCDE-F"}, {"ABCD-EFGH", "ABCD--EFGH"},

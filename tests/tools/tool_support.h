@@ -77,7 +77,6 @@ struct ToolFile {
     }
     void call(void (*tool)(RunState&, ToolArrays&)) { tool(run(), arr); }
 
-    Rows rows(const QString& sql) { return db->rows(sql); }
     // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
     QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, fx::SqliteFile* in = nullptr)
     {
@@ -93,9 +92,8 @@ struct ToolFile {
     }
     Rows prices(const QString& table)
     {
-        return rows(u"SELECT Kind, PartNO, Price, DisPrice, Sale FROM %1 ORDER BY rowid"_s.arg(table));
+        return db->rows(u"SELECT Kind, PartNO, Price, DisPrice, Sale FROM %1 ORDER BY rowid"_s.arg(table));
     }
-    long long count(const QString& table, const QString& where = {}) { return db->count(table, where); }
     void importTable(int n, const std::vector<fx::PriceRow>& rows = {}, bool listed = false)
     {
         fx::createImportTable(*db, n);
