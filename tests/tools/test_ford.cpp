@@ -12,8 +12,9 @@ using Ford = ImportTest;
 TEST_F(Ford, MergeUpdatesPresentPartsAndAddsMissingOnes)
 {
     s.db->exec(u"CREATE TABLE PriceLast_Count (Count); INSERT INTO PriceLast_Count VALUES (3), (1)"_s);
-    for (const QString t : {u"PriceLast_3"_s, u"PriceLast_1"_s})
-        s.db->exec(u"CREATE TABLE %1 AS SELECT %2 FROM PriceNew_1 WHERE 0"_s.arg(t, fx::importColumns().join(u", "_s)));
+    const QString cols = fx::importColumns().join(u',');
+    for (int n : {3, 1})
+        s.db->exec(u"CREATE TABLE PriceLast_%1 AS SELECT %2 FROM PriceNew_1 WHERE 0"_s.arg(n).arg(cols));
     s.add(u"PriceNew_1"_s, u"PartNO Kind AKind_1 TName Description Sale"_s,
           {{u"AB123"_s, u"1"_s, u"1"_s, u"ชื่อเดิม"_s, u"keep"_s, 9}, {u"P1"_s, u"0"_s}, {u"P1"_s, u"1"_s}});
     s.add(u"PriceLast_1"_s, u"PartNO Kind AKind_1 AltNO_1 TName Model_1 Model_2 Price Sale"_s,

@@ -94,7 +94,8 @@ TEST(MergeGroups, NewPartsGoToTheHighestGroupAndLaterRowsUpdateThem)
         "Select PartNO From PriceList_2 Where Kind = '1' And FPartNew = 'N1'",
         "Select PartNO From PriceList_5 Where Kind = '1' And FPartNew = 'N1'",
         "Select PartNO From PriceList_9 Where Kind = '1' And FPartNew = 'N1'"}));
-    EXPECT_TRUE(f.log().value(5).startsWith("Insert Into PriceList_9 Values( '1', 'N-1 ', 'N-1 ', 'N1', '', 'O''2'"));
+    EXPECT_TRUE(f.log().value(5).startsWith(
+        "Insert Into PriceList_9 Values( '1', 'N-1 ', 'N-1 ', 'N1', '', 'O''2'"));
     EXPECT_EQ(f.op.partLines.value(1), "1-N-1   ไส้กรอง  ");
     EXPECT_EQ(f.log().filter("Update PriceList_9 Set Price = 20, DisPrice = '', Sale = 20").size(), 2);
     EXPECT_EQ(f.log().filter("FPartNew = 'E'").size(), 0);

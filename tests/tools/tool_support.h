@@ -67,7 +67,6 @@ struct ToolFile {
     RecordingOperator op;
     RunState st{op};
     ToolArrays arr;
-    int nextId = 1;
 
     RunState& run()   // starts the statement log
     {
@@ -78,7 +77,7 @@ struct ToolFile {
     void call(void (*tool)(RunState&, ToolArrays&)) { tool(run(), arr); }
 
     // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
-    QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, fx::SqliteFile* in = nullptr)
+    QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, fx::SqliteFile* in = {})
     {
         QStringList out;
         const QString sql = u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table);
@@ -90,10 +89,7 @@ struct ToolFile {
         }
         return out;
     }
-    Rows prices(const QString& table)
-    {
-        return db->rows(u"SELECT Kind, PartNO, Price, DisPrice, Sale FROM %1 ORDER BY rowid"_s.arg(table));
-    }
+    Rows prices(const QString& t) { return db->rows("SELECT Kind, PartNO, Price, DisPrice, Sale FROM " + t); }
     void importTable(int n, const std::vector<fx::PriceRow>& rows = {}, bool listed = false)
     {
         fx::createImportTable(*db, n);
@@ -103,8 +99,8 @@ struct ToolFile {
     }
     void insert(const QString& t, const std::vector<fx::PriceRow>& rows) { fx::insertPriceRows(*db, t, rows); }
     // Rows as a table: the columns named (blank-separated), then one value
-    // list for each row. Texts not given are '', numbers 0, ID the next
-    // number; an invalid QVariant stores Null.
+    // list for each row. Texts not given are '', numbers 0, ID numbered by
+    // the table; an invalid QVariant stores Null.
     void add(const QString& table, const QString& cols, const std::vector<QVariantList>& values)
     {
         const QStringList names = cols.split(u' ');
@@ -112,7 +108,7 @@ struct ToolFile {
         for (const QVariantList& r : values) {
             QVariantMap m;
             if (hasId)
-                m.insert(u"ID"_s, nextId++);
+                m.insert(u"ID"_s, QVariant());
             for (int i = 0; i < r.size(); ++i)
                 m.insert(names.at(i), r[i]);
             fx::insertRow(*db, table, m);
