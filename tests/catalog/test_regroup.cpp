@@ -32,8 +32,9 @@ TEST_P(RegroupLayouts, EveryGroupIsWrittenAgainAsTheFullMeshEachInItsOwnTransact
     EXPECT_EQ(s.pairs(group()),
               (QStringList{"-4,10", "10,11", "11,10", "20,21", "20,22", "21,20", "21,22", "22,20", "22,21",
                            "30,0"}));
-    if (plain)
+    if (plain) {
         EXPECT_EQ(s.pairs("FacD7", "FacID"), (QStringList{"10,100", "11,100"}));
+    }
     EXPECT_EQ(s.catalogDb().count(work()), 0);
     EXPECT_EQ(s.op.qtyLines, (QStringList{"จัดระเบียบเบอร์แทนใหม่  UD"}));
     EXPECT_EQ(s.op.partLines, (QStringList{"-4", "10", "20", "30"}));
