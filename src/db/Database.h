@@ -77,7 +77,8 @@ public:
     int State() const;           // adStateClosed or adStateOpen
     bool isOpen() const { return State() == adStateOpen; }
 
-    // Runs a statement that returns no rows; the number of rows affected.
+    // Runs a statement that returns no rows; the number of rows affected,
+    // or -1 where an ODBC driver cannot tell.
     long long Execute(const QString& sql);
 
     void BeginTrans();

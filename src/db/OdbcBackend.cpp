@@ -109,9 +109,11 @@ public:
         if (rc == SQL_NO_DATA)
             return 0;
         check(rc, st.h, sql);
-        SQLLEN n = 0;
+        // A driver that cannot count the rows (SET NOCOUNT ON, some
+        // statements) answers -1: passed on as "not known", not as 0.
+        SQLLEN n = -1;
         if (!SQL_SUCCEEDED(SQLRowCount(st.h, &n)) || n < 0)
-            n = 0;
+            n = -1;
         return n;
     }
 

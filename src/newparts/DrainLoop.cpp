@@ -306,7 +306,7 @@ void DrainStagedParts(RunState& st, int16_t groupNo, const Label& label)
                          quoted(Trim(p.PartNO));
         else
             st.strSQL += QStringLiteral(" And PartNO = ") + quoted(Trim(p.PartNO));
-        if (st.execCatalog() <= 0)
+        if (st.execCatalog() == 0)
             throw db::DbError(QStringLiteral("the staged row of part %1 was not removed from PriceList (%2)")
                                   .arg(partName(p), QString::fromLatin1(label.writer)),
                               st.strSQL);
