@@ -75,6 +75,8 @@ TEST_F(Cleanups, MisreadEnglishNamesThenThaiNamesCopied)
     EXPECT_EQ(s.select(u"TName"_s), en);   // the cleared English names, copied
     EXPECT_EQ(s.log().filter(u"Where ID"_s),
               QStringList{u"Update PriceNew_1 Set EName = '' Where ID = 1"_s});
+    EXPECT_EQ(s.op.qtyLines.mid(5, 2), (QStringList{u"กำลังดึงข้อมูลมาแก้ไข (0)  100 %"_s, u"กำลังแก้ไข (5)  16 %"_s}));
+    EXPECT_EQ(s.op.partLines.value(6), u"1 - "_s + misread + u"อ"_s);
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข (2)  66 %"_s);
 }
 

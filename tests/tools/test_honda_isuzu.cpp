@@ -83,6 +83,8 @@ TEST_F(HondaIsuzu, IsuzuEmptyKindsFromTheCatalogue)
     // an empty alternate number finds the part without a number
     EXPECT_EQ(s.select(u"Kind || AKind_1"_s), (QStringList{u"AZ"_s, u"AZ"_s, u"CZ"_s, u"0Z"_s, u"0Z"_s, u"0Z"_s,
                                                          u"0Z"_s, u"1A"_s, u"FZ"_s}));
+    EXPECT_EQ(s.op.qtyLines.first(), u"กำลังแก้ไข Kind (ISUZU_ 1)  (7)  12 %"_s);
+    EXPECT_EQ(s.op.partLines.first(), u"O'1 - it's"_s);
     EXPECT_EQ(s.op.qtyLines.last(), u"กำลังแก้ไข AKind (ISUZU_ 1)  (0)  100 %"_s);
 }
 
