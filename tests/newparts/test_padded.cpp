@@ -183,3 +183,38 @@ TEST(PaddedModels, CleanedCutAndPlaceholders)
                                                   "Order By ModelID"));
     EXPECT_EQ(names, (std::vector<QVariantList>{{m30}, {QStringLiteral("CIVIC   EX")}}));
 }
+
+// "P.68 (Bar)" after the second pass (group 0): an alternate that is the
+// part's number and kind run together finds the part itself, two slots of
+// one search form add one part, a kind that cleans to nothing keeps the
+// hyphen in the key and still matches its staged row.
+TEST(PaddedP68, SelfAlternateRepeatedSlotAndEmptyCleanedKind)
+{
+    Bench b(QStringLiteral("P.68 (Bar)"));
+    b.stage({{"Kind", "K"}, {"PartNO", "AB"}, {"AltNO_1", "ABK"}, {"AltNO_3", "Z9"}, {"AltNO_4", "Z 9"}});
+    b.stage({{"Kind", "-"}, {"PartNO", "Q1"}});
+    b.stage({{"PartNO", "R1"}, {"AltNO_2", "R1"}});
+    fx::LogStatements log;
+    ASSERT_EQ(b.drain(AddNewPartsP68Bar, 0), QString());
+
+    const QString line = QStringLiteral("กำลังเพิ่มข้อมูลใหม่  UD_0  ");
+    EXPECT_EQ(b.op.qtyLines, (QStringList{line + "(2)  33 %", line + "(1)  66 %", line + "(0)  100 %"}));
+    EXPECT_EQ(b.op.partLines,
+              (QStringList{"AB-K - ไส้กรอง   ", "Q1- - ไส้กรอง   ", "R1 - ไส้กรอง   "}));
+    EXPECT_EQ(log.startingWith("Select PartID From Pta_007"),
+              (QStringList{"Select PartID From Pta_007 Where FPartNO = 'ABK'",
+                           "Select PartID From Pta_007 Where FPartNO = 'ABK'",
+                           "Select PartID From Pta_007 Where FPartNO = 'Z9'",
+                           "Select PartID From Pta_007 Where FPartNO = 'Z9'",
+                           "Select PartID From Pta_007 Where FPartNO = 'Q1'",
+                           "Select PartID From Pta_007 Where FPartNO = 'R1'"}));
+    EXPECT_EQ(log.startingWith("Insert Into Pta_BarCode"),
+              (QStringList{"Insert Into Pta_BarCode Values( 1, 7, 'AB-K' )",
+                           "Insert Into Pta_BarCode Values( 2, 7, 'Z9' )",
+                           "Insert Into Pta_BarCode Values( 3, 7, 'Q1-' )",
+                           "Insert Into Pta_BarCode Values( 4, 7, 'R1' )"}));
+    EXPECT_EQ(log.startingWith("Delete From PriceList").value(1),
+              "Delete From PriceList Where BrandID = 7 And Kind = '-' And PartNO = 'Q1'");
+    EXPECT_EQ(b.groupPairs(), (QStringList{"1>2", "2>1", "3>0", "4>0"}));
+    EXPECT_EQ(b.staged(), 0);
+}
