@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTableWidgetItem>
+#include <algorithm>
 #include <cmath>
 
 #include "app/Run.h"
@@ -111,6 +112,7 @@ void frmQuorrelind::BuildControls()
     m_Label7 = label("Label7", QStringLiteral("Password"), 2880, 1680, 1335, 375);
     m_txtpwd = box("txtpwd", QString(), 4320, 1680, 1815, 360);
     m_txtpwd->setEchoMode(QLineEdit::Password);
+    m_txtpwd->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));   // "*" for each character
 
     m_Label5 = label("Label5", QStringLiteral("ที่จัดเก็บข้อมูลPriceList"), 1680, 2160, 2535, 375);
     m_txtPriceList = box("txtPriceList", QStringLiteral("E:\\DataVelkadine\\PriceList_UD.mdb"),
@@ -122,10 +124,13 @@ void frmQuorrelind::BuildControls()
     m_Label3 = label("Label3", QStringLiteral("เบอร์อะไหล่"), 2880, 3000, 1335, 375);
     m_txtPartNO = box("txtPartNO", QString(), 4320, 3000, 9495, 360);
 
+    // Row 0, the headings, is the table's header so that it stays in view
+    // while the list scrolls; grid row r > 0 is table row r - 1.
     m_msgDetail = new QTableWidget(this);
     place(m_msgDetail, "msgDetail", 240, 3600, 14535, 6615);
-    m_msgDetail->horizontalHeader()->hide();
     m_msgDetail->horizontalHeader()->setMinimumSectionSize(0);
+    m_msgDetail->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_msgDetail->horizontalHeader()->setHighlightSections(false);
     m_msgDetail->verticalHeader()->hide();
     m_msgDetail->verticalHeader()->setMinimumSectionSize(0);
     m_msgDetail->verticalHeader()->setDefaultSectionSize(px(300));
@@ -153,7 +158,7 @@ void frmQuorrelind::SetupGrid()
     QTableWidget* g = m_msgDetail;
     g->clear();
     g->setColumnCount(kGridColumns);
-    g->setRowCount(kGridRows);
+    setGridRows(kGridRows);
     g->setColumnWidth(0, std::max(1, px(1)));
     g->setColumnWidth(1, px(1200));
     g->setColumnWidth(2, px(1200));
@@ -223,31 +228,43 @@ void frmQuorrelind::yield()
         throw RunAborted{};
 }
 
-// Operator: the result grid. Row 0 holds the headings, column 0 the fixed
-// column; both are drawn like the fixed cells of a grid.
-int frmQuorrelind::gridRows() const { return m_msgDetail->rowCount(); }
+// Operator: the result grid. Row 0, the headings, is the table's header
+// (it does not scroll); grid row r > 0 is table row r - 1. Column 0 is drawn
+// like the fixed cells of a grid.
+int frmQuorrelind::gridRows() const { return m_msgDetail->rowCount() + 1; }
 
-void frmQuorrelind::setGridRows(int rows) { m_msgDetail->setRowCount(rows); }
+void frmQuorrelind::setGridRows(int rows) { m_msgDetail->setRowCount(std::max(0, rows - 1)); }
 
 QString frmQuorrelind::gridText(int row, int col) const
 {
-    const QTableWidgetItem* item = m_msgDetail->item(row, col);
+    const QTableWidgetItem* item =
+        row == 0 ? m_msgDetail->horizontalHeaderItem(col) : m_msgDetail->item(row - 1, col);
     return item ? item->text() : QString();
 }
 
 void frmQuorrelind::setGridText(int row, int col, const QString& text)
 {
-    QTableWidgetItem* item = m_msgDetail->item(row, col);
+    if (row == 0) {
+        QTableWidgetItem* head = m_msgDetail->horizontalHeaderItem(col);
+        if (!head) {
+            head = new QTableWidgetItem;
+            m_msgDetail->setHorizontalHeaderItem(col, head);
+        }
+        head->setText(text);
+        head->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return;
+    }
+    QTableWidgetItem* item = m_msgDetail->item(row - 1, col);
     if (!item) {
         item = new QTableWidgetItem;
-        if (row == 0 || col == 0) {
+        if (col == 0) {
             item->setFlags(Qt::ItemIsEnabled);
             item->setBackground(palette().button());
             item->setForeground(palette().buttonText());
         } else {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
-        m_msgDetail->setItem(row, col, item);
+        m_msgDetail->setItem(row - 1, col, item);
     }
     item->setText(text);
     item->setTextAlignment(CellAlignment(col, text));

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -106,6 +108,18 @@ TEST(Window, FreshWindowShowsItsDefaultsAndAnEmptyGrid)
     for (int r = 1; r < 30; ++r)
         for (int c = 0; c < 8; ++c)
             EXPECT_TRUE(w.gridText(r, c).isEmpty()) << r << "," << c;
+    // The heading row is fixed: it stays in view however far the list scrolls.
+    auto* grid = Child<QTableWidget>(w, "msgDetail");
+    EXPECT_TRUE(grid->horizontalHeader()->isVisibleTo(&w));
+    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), headings[3]);
+    EXPECT_EQ(grid->rowCount(), 29);
+    w.setGridRows(31);
+    w.setGridText(30, 7, QStringLiteral("9"));
+    EXPECT_EQ(w.gridRows(), 31);
+    EXPECT_EQ(grid->item(29, 7)->text(), QStringLiteral("9"));
+    // The password box shows "*" for each character.
+    auto* pwd = Child<QLineEdit>(w, "txtpwd");
+    EXPECT_EQ(pwd->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, pwd), int('*'));
 }
 
 TEST(Window, MessageBoxHasTextOnlyOkAndTheIconOfItsStyle)
