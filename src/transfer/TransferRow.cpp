@@ -33,10 +33,10 @@ void PackAlternates(PartValues& v)
     }
 }
 
-void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates)
+void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates, const QString& partColumn)
 {
     v.Kind = text(rs, QStringLiteral("Kind"));
-    v.PartNO = text(rs, QStringLiteral("PartNO"));
+    v.PartNO = text(rs, partColumn);
     if (withAlternates) {
         for (int k = 0; k < 5; ++k) {
             v.AKind[k] = text(rs, QStringLiteral("AKind_%1").arg(k + 1));
@@ -57,9 +57,8 @@ void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates)
 PartValues ReadTransferRow(const db::Recordset& rs, const TransferRowShape& shape, int32_t dateStamp)
 {
     PartValues v;
-    ReadListValues(rs, v, shape.withAlternates);
-    if (shape.partFromPartNew)
-        v.PartNO = text(rs, QStringLiteral("PartNew"));
+    ReadListValues(rs, v, shape.withAlternates,
+                   shape.partFromPartNew ? QStringLiteral("PartNew") : QStringLiteral("PartNO"));
     v.DateStamp = dateStamp;
 
     if (shape.withAlternates)

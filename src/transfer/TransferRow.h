@@ -19,8 +19,11 @@ struct TransferRowShape {
 
 // Reads the list's own values of the current row of rs into v: every text
 // trimmed, Price and Sale as currency as listed, the alternates (when read)
-// left in place. A Null in any column read is an error.
-void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates);
+// left in place. A Null in any column read is an error. The part number is
+// read from partColumn (PartNew for BENZ in the groups); the other of the two
+// is not read.
+void ReadListValues(const db::Recordset& rs, PartValues& v, bool withAlternates,
+                    const QString& partColumn = QStringLiteral("PartNO"));
 
 // Reads the current row of rs: every text trimmed, Price and Sale as
 // currency, and Sale replaced by Price when it is 0. A Null in any column

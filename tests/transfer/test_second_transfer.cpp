@@ -44,4 +44,9 @@ TEST(SecondTransfer, BenzTakesPartNewInTheGroupsOnly)
     EXPECT_EQ(s.op.partLines.value(0), "A 000 1 - NAME   ");
     EXPECT_TRUE(s.op.qtyLines.contains(Changing() + "BENZ_1  (0)  100 %"));
     EXPECT_TRUE(s.op.qtyLines.contains(Changing() + "BENZ_All  (0)  100 %"));
+    // The groups do not read PartNO at all: a Null there is no error.
+    s.priceListDb().exec("UPDATE PriceList_1 SET PartNO = NULL");
+    s.calls.clear();
+    TransferGroupedPriceList(s.st);
+    EXPECT_EQ(s.parts(), (QStringList{"|A 000 1", "|A0001"}));
 }
