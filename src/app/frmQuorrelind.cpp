@@ -179,7 +179,8 @@ void frmQuorrelind::SetupGrid()
         "       ราคาเก่า",
         "      ราคาใหม่",
     };
-    for (int c = 1; c < kGridColumns; ++c)
+    // Column 0 gets an empty heading too (a table would number it).
+    for (int c = 0; c < kGridColumns; ++c)
         setGridText(0, c, QString::fromUtf8(headings[c]));
 }
 
