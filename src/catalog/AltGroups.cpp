@@ -148,13 +148,6 @@ GroupTables PaddedGroupTables(const QString& suffix)
     return {QStringLiteral("Pta_") + suffix, QStringLiteral("Pta_AltG_") + suffix, QString(), QString()};
 }
 
-GroupTables GroupTablesOf(RunState& st)
-{
-    if (IsPaddedLayout(st.strVer))
-        return PaddedGroupTables(PaddedSuffix(st));
-    return PlainGroupTables(st.lngBrandID);
-}
-
 int32_t CountAlternates(RunState& st, const GroupTables& t, int32_t partId)
 {
     return readCount(st, countSql(t, partId));

@@ -18,8 +18,6 @@ struct GroupTables {
 
 GroupTables PlainGroupTables(int32_t brandId);
 GroupTables PaddedGroupTables(const QString& suffix);
-// The tables of the run's layout (the padded suffix checked).
-GroupTables GroupTablesOf(RunState& st);
 
 // Count and find of a part's alternates; errors pass to the caller.
 int32_t CountAlternates(RunState& st, const GroupTables& t, int32_t partId);

@@ -50,9 +50,6 @@ struct Layout {
     KeyKind key = KeyKind::PartNO;
 };
 
-// The layout of the trimmed label in st.strVer for st.lngBrandID. A padded
-// label whose suffix would be empty or negative is an error.
-Layout LayoutFor(const RunState& st);
 Layout PlainLayout(const RunState& st);    // Pta<BrandID>
 Layout PaddedLayout(const RunState& st);   // Pta_<nn> / Pta_<nnn>
 

@@ -8,6 +8,7 @@
 #include "common/Text.h"
 #include "common/mduValue.h"
 #include "db/Database.h"
+#include "transfer/Dispatch.h"
 #include "transfer/TransferRow.h"
 
 namespace pricecheck {
@@ -63,32 +64,13 @@ Layout PlainLayout(const RunState& st)
 
 Layout PaddedLayout(const RunState& st)
 {
-    const QString ver = Trim(st.strVer);
-    QString suffix;
-    if (ver == QLatin1String("P.66 (Bar)"))
-        suffix = Pad2(st.lngBrandID);
-    else if (ver == QLatin1String("P.68 (Bar)"))
-        suffix = Pad3(st.lngBrandID);
-    if (suffix.isEmpty() || st.lngBrandID < 0)
-        throw db::DbError(QStringLiteral("BrandID %1 has no table suffix under %2")
-                              .arg(st.lngBrandID)
-                              .arg(ver),
-                          QStringLiteral("Pta_") + suffix);
     Layout l;
-    l.table = QStringLiteral("Pta_") + suffix;
+    l.table = QStringLiteral("Pta_") + PaddedSuffix(st);
     l.columns = QStringLiteral("Price, Sale ");
     l.priceColumn = QStringLiteral("Price");
     l.saleColumn = QStringLiteral("Sale");
     l.key = KeyKind::CleanKey;
     return l;
-}
-
-Layout LayoutFor(const RunState& st)
-{
-    const QString ver = Trim(st.strVer);
-    if (ver == QLatin1String("P.66 (Bar)") || ver == QLatin1String("P.68 (Bar)"))
-        return PaddedLayout(st);
-    return PlainLayout(st);
 }
 
 QString LookupStatement(const Layout& layout, const ListRow& r)

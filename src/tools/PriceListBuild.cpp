@@ -215,11 +215,6 @@ QStringList ImportCleanUpStatements(int16_t n)
     return s;
 }
 
-void ClearPriceListGroups(RunState& st)
-{
-    emptyListedGroups(st);
-}
-
 void BuildPriceList(RunState& st, ToolArrays& arr)
 {
     st.ui.setTxtQTY(QStringLiteral("กำลังหา PartNO ซ้ำ"));

@@ -21,18 +21,17 @@ namespace {
 struct UpdateEntry {
     const char* label;
     UpdatePartRoutine routine;
-    const char* name;
 };
 
 // Tested in this order; any other label takes UpdatePartDefault.
 const UpdateEntry kUpdateTable[] = {
-    {"P.66 (Bar)", &UpdatePartP66Bar, "UpdatePartP66Bar"},
-    {"P.68 (Bar)", &UpdatePartP68Bar, "UpdatePartP68Bar"},
-    {"P.45 (Bar)", &UpdatePartP45Bar, "UpdatePartP45Bar"},
-    {"P.48 (Bar)", &UpdatePartP48Bar, "UpdatePartP48Bar"},
-    {"P.49 (Bar)", &UpdatePartP49Bar, "UpdatePartP49Bar"},
-    {"P.64 (Bar)", &UpdatePartP64Bar, "UpdatePartP64Bar"},
-    {"P.65 (Bar)", &UpdatePartP65Bar, "UpdatePartP65Bar"},
+    {"P.66 (Bar)", &UpdatePartP66Bar},
+    {"P.68 (Bar)", &UpdatePartP68Bar},
+    {"P.45 (Bar)", &UpdatePartP45Bar},
+    {"P.48 (Bar)", &UpdatePartP48Bar},
+    {"P.49 (Bar)", &UpdatePartP49Bar},
+    {"P.64 (Bar)", &UpdatePartP64Bar},
+    {"P.65 (Bar)", &UpdatePartP65Bar},
 };
 
 struct WriterEntry {
@@ -105,12 +104,6 @@ UpdatePartRoutine UpdateRoutineForLabel(const QString& ver)
     return e ? e->routine : &UpdatePartDefault;
 }
 
-QString UpdateRoutineNameForLabel(const QString& ver)
-{
-    const UpdateEntry* e = findUpdate(ver);
-    return QLatin1String(e ? e->name : "UpdatePartDefault");
-}
-
 AddNewPartsRoutine NewPartsWriterForLabel(const QString& ver)
 {
     const WriterEntry* e = findWriter(ver);
@@ -121,13 +114,6 @@ QString NewPartsWriterNameForLabel(const QString& ver)
 {
     const WriterEntry* e = findWriter(ver);
     return e ? QString::fromLatin1(e->name) : QString();
-}
-
-int16_t CallUpdatePart(RunState& st, const PartValues& v)
-{
-    if (st.updatePartOverride)
-        return st.updatePartOverride(st, v);
-    return UpdateRoutineForLabel(st.strVer)(st, v);
 }
 
 QString PaddedSuffix(const RunState& st)
@@ -148,7 +134,9 @@ QString PaddedSuffix(const RunState& st)
 
 int16_t UpdatePartByVersion(RunState& st, const PartValues& v)
 {
-    return CallUpdatePart(st, v);
+    if (st.updatePartOverride)
+        return st.updatePartOverride(st, v);
+    return UpdateRoutineForLabel(st.strVer)(st, v);
 }
 
 int16_t AddNewPartsByVersion(RunState& st, int16_t groupNo)

@@ -11,6 +11,8 @@ struct PartValues;
 extern const char* const kVersionLabels[28];
 bool IsPaddedLayout(const QString& ver);   // "P.66 (Bar)" or "P.68 (Bar)"
 
+// Hands a part to the run's part-update routine: the test stand-in when one
+// is set, else the routine of st.strVer.
 int16_t UpdatePartByVersion(RunState& st, const PartValues& v);
 int16_t AddNewPartsByVersion(RunState& st, int16_t groupNo);
 
@@ -18,17 +20,11 @@ int16_t AddNewPartsByVersion(RunState& st, int16_t groupNo);
 // transfer passes use. Any label the table does not list gets the default.
 using UpdatePartRoutine = int16_t (*)(RunState&, const PartValues&);
 UpdatePartRoutine UpdateRoutineForLabel(const QString& ver);
-// The name of that routine, e.g. "UpdatePartP66Bar".
-QString UpdateRoutineNameForLabel(const QString& ver);
 
 // The new-part writer of a label, or nullptr when the table lists none.
 using AddNewPartsRoutine = void (*)(RunState&, int16_t);
 AddNewPartsRoutine NewPartsWriterForLabel(const QString& ver);
 QString NewPartsWriterNameForLabel(const QString& ver);   // empty when none
-
-// Hands a part to the run's part-update routine: the test stand-in when one
-// is set, else the routine of st.strVer.
-int16_t CallUpdatePart(RunState& st, const PartValues& v);
 
 // The zero-padded table suffix of the brand: Pad2 of lngBrandID under
 // "P.66 (Bar)", Pad3 under "P.68 (Bar)". A suffix that comes out empty (a

@@ -86,7 +86,7 @@ void TransferOneRow(RunState& st, const PartValues& v, const QString& group, int
     st.ui.yield();
 
     if (!v.PartNO.isEmpty())
-        CallUpdatePart(st, v);
+        UpdatePartByVersion(st, v);
 
     for (int k = 0; k < 5; ++k) {
         const QString& altNo = v.AltNO[k];
@@ -102,6 +102,6 @@ void TransferOneRow(RunState& st, const PartValues& v, const QString& group, int
             a.AKind[j].clear();
             a.AltNO[j].clear();
         }
-        CallUpdatePart(st, a);
+        UpdatePartByVersion(st, a);
     }
 }
