@@ -20,11 +20,6 @@ QString text(const db::Recordset& rs, const QString& name)
     return Trim(rs.Fields(name).toText());
 }
 
-QString quoted(const QString& s)
-{
-    return QStringLiteral("'") + SqlEsc(s) + QStringLiteral("'");
-}
-
 // The labels whose part tables are searched on FPartNO.
 bool searchesFPartNO(const QString& ver)
 {
@@ -79,23 +74,23 @@ QString LookupStatement(const Layout& layout, const ListRow& r)
     switch (layout.key) {
     case KeyKind::PartNO:
         where = r.Kind.isEmpty()
-                    ? QStringLiteral("Where PartNO = ") + quoted(r.PartNO)
-                    : QStringLiteral("Where Kind = ") + quoted(r.Kind) +
-                          QStringLiteral(" And PartNO = ") + quoted(r.PartNO);
+                    ? QStringLiteral("Where PartNO = ") + SqlQuote(r.PartNO)
+                    : QStringLiteral("Where Kind = ") + SqlQuote(r.Kind) +
+                          QStringLiteral(" And PartNO = ") + SqlQuote(r.PartNO);
         break;
     case KeyKind::FPartNO: {
         const QString key = NormalizePartNO(r.PartNO);
         where = r.Kind.isEmpty()
-                    ? QStringLiteral("Where FPartNO = ") + quoted(key)
-                    : QStringLiteral("Where Kind = ") + quoted(r.Kind) +
-                          QStringLiteral(" And FPartNO = ") + quoted(key);
+                    ? QStringLiteral("Where FPartNO = ") + SqlQuote(key)
+                    : QStringLiteral("Where Kind = ") + SqlQuote(r.Kind) +
+                          QStringLiteral(" And FPartNO = ") + SqlQuote(key);
         break;
     }
     case KeyKind::CleanKey: {
         QString search = CleanText(r.PartNO);
         if (!Trim(r.Kind).isEmpty())
             search += CleanText(r.Kind);
-        where = QStringLiteral("Where FPartNO = ") + quoted(CleanKey(search));
+        where = QStringLiteral("Where FPartNO = ") + SqlQuote(CleanKey(search));
         break;
     }
     }
@@ -140,9 +135,9 @@ QString InsertStatement(const ListRow& r)
 QString RecheckStatement(const ListRow& r)
 {
     if (r.Kind.isEmpty())
-        return QStringLiteral("Select PartNO From PriceListAll Where PartNO = ") + quoted(r.PartNO);
-    return QStringLiteral("Select PartNO From PriceListAll Where Kind = ") + quoted(r.Kind) +
-           QStringLiteral(" And PartNO = ") + quoted(r.PartNO);
+        return QStringLiteral("Select PartNO From PriceListAll Where PartNO = ") + SqlQuote(r.PartNO);
+    return QStringLiteral("Select PartNO From PriceListAll Where Kind = ") + SqlQuote(r.Kind) +
+           QStringLiteral(" And PartNO = ") + SqlQuote(r.PartNO);
 }
 
 std::array<QString, 7> GridCells(int rowNo, Verdict v, const ListRow& r, const QString& modelList,

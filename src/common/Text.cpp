@@ -20,3 +20,8 @@ QString SqlEsc(const QString& s)
     out.replace(QLatin1Char('\''), QStringLiteral("''"));
     return out;
 }
+
+QString SqlQuote(const QString& s)
+{
+    return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\'');
+}

@@ -31,8 +31,6 @@ namespace {
 
 const QString kAdding = QStringLiteral("กำลังเพิ่มข้อมูลใหม่  ");
 
-QString quoted(const QString& s) { return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\''); }
-
 QString brandDigits(const RunState& st) { return QString::number(st.lngBrandID); }
 
 QString partTableOf(const RunState& st, const Label& l)
@@ -174,17 +172,17 @@ QString LookupStatement(const RunState& st, const Label& label, const QString& k
 {
     QString where;
     if (label.lookup == LookupBy::FPartNO) {
-        const QString key = quoted(NormalizePartNO(number));
+        const QString key = SqlQuote(NormalizePartNO(number));
         if (!isAlternate && !Trim(kind).isEmpty())
-            where = QStringLiteral("Where Kind = ") + quoted(Trim(kind)) + QStringLiteral(" And FPartNO = ") + key;
+            where = QStringLiteral("Where Kind = ") + SqlQuote(Trim(kind)) + QStringLiteral(" And FPartNO = ") + key;
         else
             where = QStringLiteral("Where FPartNO = ") + key;
     } else {
         if (!Trim(kind).isEmpty())
-            where = QStringLiteral("Where Kind = ") + quoted(Trim(kind)) + QStringLiteral(" And PartNO = ") +
-                    quoted(Trim(number));
+            where = QStringLiteral("Where Kind = ") + SqlQuote(Trim(kind)) + QStringLiteral(" And PartNO = ") +
+                    SqlQuote(Trim(number));
         else
-            where = QStringLiteral("Where PartNO = ") + quoted(Trim(number));
+            where = QStringLiteral("Where PartNO = ") + SqlQuote(Trim(number));
     }
     return QStringLiteral("Select PartID From ") + partTableOf(st, label) + QLatin1Char(' ') + where;
 }
@@ -200,29 +198,29 @@ QString RenderValues(const RunState& st, const Slots& values, const StagedPart& 
         case Slot::Zero: out << QStringLiteral("0"); break;
         case Slot::One: out << QStringLiteral("1"); break;
         case Slot::Id: out << QString::number(r.id); break;
-        case Slot::Kind: out << quoted(r.kind); break;
-        case Slot::Key: out << quoted(r.searchKey); break;
-        case Slot::Number: out << quoted(r.number); break;
-        case Slot::AKind1: out << quoted(main ? p.AKind[0] : QString()); break;
-        case Slot::AltNO1: out << quoted(main ? p.AltNO[0] : QString()); break;
+        case Slot::Kind: out << SqlQuote(r.kind); break;
+        case Slot::Key: out << SqlQuote(r.searchKey); break;
+        case Slot::Number: out << SqlQuote(r.number); break;
+        case Slot::AKind1: out << SqlQuote(main ? p.AKind[0] : QString()); break;
+        case Slot::AltNO1: out << SqlQuote(main ? p.AltNO[0] : QString()); break;
         case Slot::Empty: out << QStringLiteral("''"); break;
-        case Slot::EName: out << quoted(p.EName); break;
-        case Slot::ThaiKey: out << quoted(p.ThaiNameKey); break;
-        case Slot::TName: out << quoted(p.TName); break;
-        case Slot::EFind: out << quoted(p.EFind); break;
-        case Slot::TFind: out << quoted(p.TFind); break;
-        case Slot::Description: out << quoted(main ? p.Description : QString()); break;
-        case Slot::Import: out << quoted(main ? p.Import : QString()); break;
-        case Slot::ModelList: out << quoted(p.ModelList); break;
+        case Slot::EName: out << SqlQuote(p.EName); break;
+        case Slot::ThaiKey: out << SqlQuote(p.ThaiNameKey); break;
+        case Slot::TName: out << SqlQuote(p.TName); break;
+        case Slot::EFind: out << SqlQuote(p.EFind); break;
+        case Slot::TFind: out << SqlQuote(p.TFind); break;
+        case Slot::Description: out << SqlQuote(main ? p.Description : QString()); break;
+        case Slot::Import: out << SqlQuote(main ? p.Import : QString()); break;
+        case Slot::ModelList: out << SqlQuote(p.ModelList); break;
         case Slot::Price: out << p.Price.toText(); break;
         case Slot::Sale: out << p.Sale.toText(); break;
         case Slot::True: out << (sqlServer ? QStringLiteral("1") : QStringLiteral("True")); break;
         case Slot::False: out << (sqlServer ? QStringLiteral("0") : QStringLiteral("False")); break;
         case Slot::BrandID: out << QString::number(st.lngBrandID); break;
-        case Slot::FullPartNO: out << quoted(r.fullPartNO); break;
-        case Slot::DisPrice: out << quoted(p.DisPrice); break;
-        case Slot::DisPriceMain: out << quoted(main ? p.DisPrice : QString()); break;
-        case Slot::DisPriceAlt: out << quoted(main ? QString() : p.DisPrice); break;
+        case Slot::FullPartNO: out << SqlQuote(r.fullPartNO); break;
+        case Slot::DisPrice: out << SqlQuote(p.DisPrice); break;
+        case Slot::DisPriceMain: out << SqlQuote(main ? p.DisPrice : QString()); break;
+        case Slot::DisPriceAlt: out << SqlQuote(main ? QString() : p.DisPrice); break;
         case Slot::MainOne: out << (main ? QStringLiteral("1") : QStringLiteral("0")); break;
         case Slot::AltRank: out << (r.k >= 2 ? QStringLiteral("1") : QStringLiteral("0")); break;
         case Slot::SaleDiffers: out << QString::number(p.SaleDiffers); break;
@@ -302,10 +300,10 @@ void DrainStagedParts(RunState& st, int16_t groupNo, const Label& label)
         // would take the same row again without end: that is an error.
         st.strSQL = QStringLiteral("Delete From PriceList Where BrandID = ") + brandDigits(st);
         if (!Trim(p.Kind).isEmpty())
-            st.strSQL += QStringLiteral(" And Kind = ") + quoted(Trim(p.Kind)) + QStringLiteral(" And PartNO = ") +
-                         quoted(Trim(p.PartNO));
+            st.strSQL += QStringLiteral(" And Kind = ") + SqlQuote(Trim(p.Kind)) + QStringLiteral(" And PartNO = ") +
+                         SqlQuote(Trim(p.PartNO));
         else
-            st.strSQL += QStringLiteral(" And PartNO = ") + quoted(Trim(p.PartNO));
+            st.strSQL += QStringLiteral(" And PartNO = ") + SqlQuote(Trim(p.PartNO));
         if (st.execCatalog() == 0)
             throw db::DbError(QStringLiteral("the staged row of part %1 was not removed from PriceList (%2)")
                                   .arg(partName(p), QString::fromLatin1(label.writer)),

@@ -24,7 +24,6 @@ namespace {
 const QString kGenuine66 = QStringLiteral("แท้เบิกห้าง");
 const QString kGenuine68 = QStringLiteral("แท้");
 
-QString quoted(const QString& s) { return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\''); }
 QString num(int64_t n) { return QString::number(n); }
 
 // A positional value list under construction.
@@ -60,7 +59,7 @@ int32_t nameId(RunState& st, const QString& column, const QString& searchColumn,
                const QString& counter, const QString& suffix)
 {
     st.strSQL = QStringLiteral("Select ") + column + QStringLiteral(" From Pta_") + suffix + QStringLiteral(" Where ") +
-                searchColumn + QStringLiteral(" = ") + quoted(form) + QLatin1Char(' ');
+                searchColumn + QStringLiteral(" = ") + SqlQuote(form) + QLatin1Char(' ');
     st.open(st.rsWork2, *st.cnCatalog);
     if (!st.rsWork2.EOF_()) {
         const int32_t id = st.rsWork2.Fields(column).toInt32();
@@ -103,18 +102,18 @@ void writeP66Rows(RunState& st, const QString& suffix, const StagedPart& p, cons
     part << QStringLiteral("1");
     part.zeros(4) << brand;
     part.zeros(4) << num(id) << QStringLiteral("0") << num(row.eNameId) << num(row.tNameId) << QStringLiteral("1")
-                  << quoted(kGenuine66);
-    part.empties(2) << quoted(CleanKey(key)) << quoted(key) << quoted(row.chrEName) << quoted(CleanKey(row.eName))
-                    << quoted(row.eName) << quoted(row.chrTName) << quoted(CleanKey(row.tName)) << quoted(row.tName);
-    part.empties(1) << quoted(st.strBrandCode);
-    part.empties(2) << p.Price.toText() << quoted(p.DisPrice) << p.Sale.toText();
+                  << SqlQuote(kGenuine66);
+    part.empties(2) << SqlQuote(CleanKey(key)) << SqlQuote(key) << SqlQuote(row.chrEName) << SqlQuote(CleanKey(row.eName))
+                    << SqlQuote(row.eName) << SqlQuote(row.chrTName) << SqlQuote(CleanKey(row.tName)) << SqlQuote(row.tName);
+    part.empties(1) << SqlQuote(st.strBrandCode);
+    part.empties(2) << p.Price.toText() << SqlQuote(p.DisPrice) << p.Sale.toText();
     part.empties(3).zeros(5).empties(1).zeros(4) << num(p.DateStamp);
     st.strSQL = part.insertInto(QStringLiteral("Pta_") + suffix);
     st.execCatalog();
 
     Values alt;
-    alt << num(id) << QStringLiteral("0") << brand << quoted(kGenuine66);
-    alt.empties(1) << quoted(key) << p.Price.toText() << p.Sale.toText();
+    alt << num(id) << QStringLiteral("0") << brand << SqlQuote(kGenuine66);
+    alt.empties(1) << SqlQuote(key) << p.Price.toText() << p.Sale.toText();
     alt.zeros(2);
     st.strSQL = alt.insertInto(QStringLiteral("Pta_Alt_") + suffix);
     st.execCatalog();
@@ -127,7 +126,7 @@ void writeP68Rows(RunState& st, const QString& suffix, const StagedPart& p, cons
 {
     const QString brand = num(st.lngBrandID);
     Values bar;
-    bar << num(id) << brand << quoted(key);
+    bar << num(id) << brand << SqlQuote(key);
     st.strSQL = bar.insertInto(QStringLiteral("Pta_BarCode"));
     st.execCatalog();
 
@@ -139,20 +138,20 @@ void writeP68Rows(RunState& st, const QString& suffix, const StagedPart& p, cons
     part.zeros(6) << QStringLiteral("1");
     part.zeros(2) << brand;
     part.zeros(3) << num(id) << QStringLiteral("0") << num(row.eNameId) << num(row.tNameId) << QStringLiteral("0")
-                  << quoted(st.strBrandCode) << quoted(kGenuine68);
-    part.empties(1) << quoted(key) << quoted(fPartNO) << quoted(key) << quoted(row.chrEName) << quoted(fEName)
-                    << quoted(row.eName) << quoted(row.chrTName) << quoted(fTName) << quoted(row.tName)
-                    << quoted(p.Description);
-    part.empties(2) << quoted(row.model[0]) << quoted(p.Import) << QStringLiteral("1") << p.Price.toText()
-                    << quoted(p.DisPrice) << QStringLiteral("0") << p.Sale.toText();
+                  << SqlQuote(st.strBrandCode) << SqlQuote(kGenuine68);
+    part.empties(1) << SqlQuote(key) << SqlQuote(fPartNO) << SqlQuote(key) << SqlQuote(row.chrEName) << SqlQuote(fEName)
+                    << SqlQuote(row.eName) << SqlQuote(row.chrTName) << SqlQuote(fTName) << SqlQuote(row.tName)
+                    << SqlQuote(p.Description);
+    part.empties(2) << SqlQuote(row.model[0]) << SqlQuote(p.Import) << QStringLiteral("1") << p.Price.toText()
+                    << SqlQuote(p.DisPrice) << QStringLiteral("0") << p.Sale.toText();
     part.empties(1).zeros(1).empties(2).zeros(1).empties(1).zeros(1).empties(1).zeros(8).empties(1).zeros(4)
         << num(p.DateStamp);
     st.strSQL = part.insertInto(QStringLiteral("Pta_") + suffix);
     st.execCatalog();
 
     Values alt;
-    alt << num(id) << QStringLiteral("0") << brand << QStringLiteral("0") << quoted(key) << quoted(key)
-        << quoted(kGenuine68) << p.Price.toText() << p.Sale.toText();
+    alt << num(id) << QStringLiteral("0") << brand << QStringLiteral("0") << SqlQuote(key) << SqlQuote(key)
+        << SqlQuote(kGenuine68) << p.Price.toText() << p.Sale.toText();
     alt.zeros(2);
     st.strSQL = alt.insertInto(QStringLiteral("Pta_Alt_") + suffix);
     st.execCatalog();
@@ -181,7 +180,7 @@ void drainPadded(RunState& st, int16_t groupNo, bool p68)
     };
     l.lookupFor = [&row, suffix](const RunState&, const StagedPart&, int k) {
         const QString form = k == 0 ? CleanKey(row.partKey) : NormalizePartNO(row.altKey[k - 1]);
-        return QStringLiteral("Select PartID From Pta_") + suffix + QStringLiteral(" Where FPartNO = ") + quoted(form);
+        return QStringLiteral("Select PartID From Pta_") + suffix + QStringLiteral(" Where FPartNO = ") + SqlQuote(form);
     };
     // An alternate is taken when its cleaned number is not blank (a kind
     // without a number names no part) and its key is not the part's own.

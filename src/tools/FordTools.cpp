@@ -77,9 +77,8 @@ void insertIntoPriceNew1(RunState& st, const LastRow& r)
 
     QStringList values;
     for (const QString& c : cols)
-        values << QStringLiteral("'") + SqlEsc(r[c]) + QStringLiteral("'");
-    values << r.Price.toText() << QStringLiteral("'") + SqlEsc(r[QStringLiteral("DisPrice")]) + QStringLiteral("'")
-           << r.Sale.toText();
+        values << SqlQuote(r[c]);
+    values << r.Price.toText() << SqlQuote(r[QStringLiteral("DisPrice")]) << r.Sale.toText();
     cols << QStringLiteral("Price") << QStringLiteral("DisPrice") << QStringLiteral("Sale");
 
     st.strSQL = QStringLiteral("Insert Into PriceNew_1 ( ") + cols.join(QStringLiteral(", ")) +

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString quoted(const QString& s)
-{
-    return QStringLiteral("'") + SqlEsc(s) + QStringLiteral("'");
-}
-
 QString num(int64_t v)
 {
     return QString::number(v);
@@ -98,10 +93,10 @@ QString StepText(const QString& task, int64_t total, int64_t done)
 
 QString KeyWhere(const QString& kind, const QString& column, const QString& value)
 {
-    const QString cond = column + QStringLiteral(" = ") + quoted(Trim(value));
+    const QString cond = column + QStringLiteral(" = ") + SqlQuote(Trim(value));
     return Trim(kind).isEmpty()
         ? QStringLiteral("Where ") + cond
-        : QStringLiteral("Where Kind = ") + quoted(Trim(kind)) + QStringLiteral(" And ") + cond;
+        : QStringLiteral("Where Kind = ") + SqlQuote(Trim(kind)) + QStringLiteral(" And ") + cond;
 }
 
 void NotWritten(const RunState& st, const ListRow& r, const QString& table)
@@ -159,13 +154,13 @@ int16_t GroupOfRow(int32_t i)
 
 QString GroupRowValues(const ListRow& r)
 {
-    QStringList v{quoted(r.Kind), quoted(r.PartNO), quoted(r.PartNew), quoted(r.FPartNew)};
+    QStringList v{SqlQuote(r.Kind), SqlQuote(r.PartNO), SqlQuote(r.PartNew), SqlQuote(r.FPartNew)};
     for (int k = 0; k < 5; ++k)
-        v << quoted(r.AKind[size_t(k)]) << quoted(r.AltNO[size_t(k)]);
-    v << quoted(r.EName) << quoted(r.TName);
+        v << SqlQuote(r.AKind[size_t(k)]) << SqlQuote(r.AltNO[size_t(k)]);
+    v << SqlQuote(r.EName) << SqlQuote(r.TName);
     for (const QString& m : r.Model)
-        v << quoted(m);
-    v << quoted(r.Description) << quoted(r.Import) << r.Price.toText() << quoted(r.DisPrice)
+        v << SqlQuote(m);
+    v << SqlQuote(r.Description) << SqlQuote(r.Import) << r.Price.toText() << SqlQuote(r.DisPrice)
       << r.Sale.toText();
     return QStringLiteral("Values( ") + v.join(QStringLiteral(", ")) + QStringLiteral(" )");
 }
@@ -345,10 +340,10 @@ void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr)
         st.ui.yield();
 
         st.strSQL = Trim(K).isEmpty()
-            ? QStringLiteral("Select Kind, FPartNew, Price From PriceList Where FPartNew = ") + quoted(F) +
+            ? QStringLiteral("Select Kind, FPartNew, Price From PriceList Where FPartNew = ") + SqlQuote(F) +
                   QStringLiteral(" Order By Price Desc")
-            : QStringLiteral("Select Kind, FPartNew, Price From PriceList Where Kind = ") + quoted(K) +
-                  QStringLiteral(" And FPartNew = ") + quoted(F) + QStringLiteral(" Order By Price Desc");
+            : QStringLiteral("Select Kind, FPartNew, Price From PriceList Where Kind = ") + SqlQuote(K) +
+                  QStringLiteral(" And FPartNew = ") + SqlQuote(F) + QStringLiteral(" Order By Price Desc");
         st.open(st.rsWork3, *st.cnPriceList);
         if (st.rsWork3.EOF_() || st.rsWork3.RecordCount() <= 1) {
             st.rsWork3.Close();
@@ -373,10 +368,10 @@ void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr)
             if (Trim(p.FPartNew).isEmpty() || p.Price == highest)
                 continue;
             st.strSQL = Trim(p.Kind).isEmpty()
-                ? QStringLiteral("Delete From PriceList Where FPartNew = ") + quoted(p.FPartNew) +
+                ? QStringLiteral("Delete From PriceList Where FPartNew = ") + SqlQuote(p.FPartNew) +
                       QStringLiteral(" And Price = ") + p.Price.toText()
-                : QStringLiteral("Delete From PriceList Where Kind = ") + quoted(p.Kind) +
-                      QStringLiteral(" And FPartNew = ") + quoted(p.FPartNew) +
+                : QStringLiteral("Delete From PriceList Where Kind = ") + SqlQuote(p.Kind) +
+                      QStringLiteral(" And FPartNew = ") + SqlQuote(p.FPartNew) +
                       QStringLiteral(" And Price = ") + p.Price.toText();
             exec(st);
         }

@@ -8,11 +8,6 @@
 
 namespace {
 
-QString quoted(const QString& s)
-{
-    return QStringLiteral("'") + SqlEsc(s) + QStringLiteral("'");
-}
-
 QString num(int64_t v)
 {
     return QString::number(v);
@@ -78,7 +73,7 @@ void MergeNewListIntoPriceNew(RunState& st, ToolArrays& arr)
             st.strSQL = QStringLiteral("Select PartNO From PriceNew_1 ") + W;
             if (FoundInWork3(st)) {
                 st.strSQL = QStringLiteral("Update PriceNew_1 Set Price = ") + price + QStringLiteral(", DisPrice = ") +
-                            quoted(r.DisPrice) + QStringLiteral(", Sale = ") + sale + QStringLiteral(" ") + W;
+                            SqlQuote(r.DisPrice) + QStringLiteral(", Sale = ") + sale + QStringLiteral(" ") + W;
             } else {
                 st.strSQL = QStringLiteral("Insert Into PriceNew_1 (") + kCopyColumns + QStringLiteral(") Select ") +
                             kCopyColumns + QStringLiteral(" From PriceList_New ") + W;
@@ -117,7 +112,7 @@ void MergeNewListIntoGroups(RunState& st, ToolArrays& arr)
         }
         if (hit) {
             st.strSQL = QStringLiteral("Update PriceList_") + num(at) + QStringLiteral(" Set Price = ") +
-                        r.Price.toText() + QStringLiteral(", DisPrice = ") + quoted(r.DisPrice) +
+                        r.Price.toText() + QStringLiteral(", DisPrice = ") + SqlQuote(r.DisPrice) +
                         QStringLiteral(", Sale = ") + r.Sale.toText() + QStringLiteral(" ") + W;
         } else {
             st.strSQL = QStringLiteral("Insert Into PriceList_") + num(highest) + QStringLiteral(" ") + GroupRowValues(r);

@@ -70,9 +70,9 @@ private:
                                                                  : QStringLiteral("PartNO");
         const QString kind = Trim(v.Kind);
         if (!kind.isEmpty())
-            return QStringLiteral("Where Kind = ") + Quoted(kind) + QStringLiteral(" And ") + column +
-                   QStringLiteral(" = ") + Quoted(matchKey());
-        return QStringLiteral("Where ") + column + QStringLiteral(" = ") + Quoted(matchKey());
+            return QStringLiteral("Where Kind = ") + SqlQuote(kind) + QStringLiteral(" And ") + column +
+                   QStringLiteral(" = ") + SqlQuote(matchKey());
+        return QStringLiteral("Where ") + column + QStringLiteral(" = ") + SqlQuote(matchKey());
     }
 
     QString lookup() const { return QStringLiteral("Select UpRec, PartID From ") + pta + u' ' + matchClause(); }
@@ -104,50 +104,50 @@ void PartUpdate::writeTexts(const QString& id)
     const QString model = Trim(modelList);
 
     if (!Trim(v.AltNO[0]).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set lAtNO = ") + Quoted(v.AltNO[0]) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set lAtNO = ") + SqlQuote(v.AltNO[0]) + wherePart);
     if (st.UpdateTexts != 1)
         return;
 
     if (!Trim(v.EName).isEmpty()) {
         if (L.names == Layout::Names::SearchTexts) {
             const QString find = Trim(Trim(v.EName) + QStringLiteral("  ") + model);
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EFind = ") + Quoted(find) +
-                 QStringLiteral(", EName = ") + Quoted(v.EName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EFind = ") + SqlQuote(find) +
+                 QStringLiteral(", EName = ") + SqlQuote(v.EName) + wherePart);
         } else {
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EName = ") + Quoted(v.EName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set EName = ") + SqlQuote(v.EName) + wherePart);
         }
-        exec(QStringLiteral("Update MovementStock Set EName = ") + Quoted(v.EName) + whereSide);
-        exec(QStringLiteral("Update SPG Set EName = ") + Quoted(v.EName) + whereSpg);
+        exec(QStringLiteral("Update MovementStock Set EName = ") + SqlQuote(v.EName) + whereSide);
+        exec(QStringLiteral("Update SPG Set EName = ") + SqlQuote(v.EName) + whereSpg);
     }
 
     if (!Trim(v.TName).isEmpty()) {
         if (L.names == Layout::Names::SearchTexts) {
             const QString find = Trim(Trim(v.TName) + QStringLiteral("  ") + model);
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set TFind = ") + Quoted(find) +
-                 QStringLiteral(", TName = ") + Quoted(v.TName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set TFind = ") + SqlQuote(find) +
+                 QStringLiteral(", TName = ") + SqlQuote(v.TName) + wherePart);
         } else {
-            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set IndTName = ") + Quoted(ThaiSortKey(v.TName)) +
-                 QStringLiteral(", TName = ") + Quoted(v.TName) + wherePart);
+            exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set IndTName = ") + SqlQuote(ThaiSortKey(v.TName)) +
+                 QStringLiteral(", TName = ") + SqlQuote(v.TName) + wherePart);
         }
-        exec(QStringLiteral("Update MovementStock Set TName = ") + Quoted(v.TName) + whereSide);
-        exec(QStringLiteral("Update SPG Set TName = ") + Quoted(v.TName) + whereSpg);
-        exec(QStringLiteral("Update Price Set TName = ") + Quoted(v.TName) + whereSide);
-        exec(QStringLiteral("Update Sale Set TName = ") + Quoted(v.TName) + whereSide);
+        exec(QStringLiteral("Update MovementStock Set TName = ") + SqlQuote(v.TName) + whereSide);
+        exec(QStringLiteral("Update SPG Set TName = ") + SqlQuote(v.TName) + whereSpg);
+        exec(QStringLiteral("Update Price Set TName = ") + SqlQuote(v.TName) + whereSide);
+        exec(QStringLiteral("Update Sale Set TName = ") + SqlQuote(v.TName) + whereSide);
     }
 
     if (!model.isEmpty()) {
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + Quoted(modelList) + wherePart);
-        exec(QStringLiteral("Update MovementStock Set Model = ") + Quoted(modelList) + whereSide);
-        exec(QStringLiteral("Update SPG Set Model = ") + Quoted(modelList) + whereSpg);
-        exec(QStringLiteral("Update Price Set Model = ") + Quoted(modelList) + whereSide);
-        exec(QStringLiteral("Update Sale Set Model = ") + Quoted(modelList) + whereSide);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + SqlQuote(modelList) + wherePart);
+        exec(QStringLiteral("Update MovementStock Set Model = ") + SqlQuote(modelList) + whereSide);
+        exec(QStringLiteral("Update SPG Set Model = ") + SqlQuote(modelList) + whereSpg);
+        exec(QStringLiteral("Update Price Set Model = ") + SqlQuote(modelList) + whereSide);
+        exec(QStringLiteral("Update Sale Set Model = ") + SqlQuote(modelList) + whereSide);
     }
 
     if (!Trim(v.Description).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + Quoted(v.Description) +
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + SqlQuote(v.Description) +
              wherePart);
     if (!Trim(v.Import).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + Quoted(v.Import) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + SqlQuote(v.Import) + wherePart);
 }
 
 void PartUpdate::workHit(const PartHit& hit)
@@ -173,7 +173,7 @@ void PartUpdate::workHit(const PartHit& hit)
             const bool write = L.disPrice == Layout::DisPrice::Always ||
                                (L.disPrice == Layout::DisPrice::DiscountLabels && WritesDiscountPrice(st.strVer));
             if (write)
-                exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + Quoted(v.DisPrice) +
+                exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + SqlQuote(v.DisPrice) +
                      wherePart);
         }
 

@@ -67,7 +67,7 @@ private:
     QString lookup() const
     {
         return QStringLiteral("Select UpRec, PartID From ") + ownTable() + QStringLiteral(" Where FPartNO = ") +
-               Quoted(matchKey);
+               SqlQuote(matchKey);
     }
 
     void exec(const QString& sql) { Exec(st, sql); }
@@ -94,7 +94,7 @@ int16_t PaddedUpdate::run()
         return 0;
 
     const QString count = QStringLiteral("Select Count(PartID) As Rec_Count From ") + ownTable() +
-                          QStringLiteral(" Where FPartNO = ") + Quoted(matchKey);
+                          QStringLiteral(" Where FPartNO = ") + SqlQuote(matchKey);
     modelList = JoinModels(v.Model);
     for (const PartHit& hit : FindOrStage(st, v, L.routine, lookup(), count))
         workHit(hit);
@@ -175,7 +175,7 @@ int32_t PaddedUpdate::nameId(const QString& idColumn, const QString& findColumn,
                              const QString& counter)
 {
     st.strSQL = QStringLiteral("Select ") + idColumn + QStringLiteral(" From ") + ownTable() + QStringLiteral(" Where ") +
-                findColumn + QStringLiteral(" = ") + Quoted(CleanKey(name)) + QLatin1Char(' ');
+                findColumn + QStringLiteral(" = ") + SqlQuote(CleanKey(name)) + QLatin1Char(' ');
     st.open(st.rsWork2, *st.cnCatalog);
     if (!st.rsWork2.EOF_()) {
         const int32_t found = st.rsWork2.Fields(idColumn).toInt32();
@@ -202,9 +202,9 @@ void PaddedUpdate::writeName(const QString& pta, const QString& wherePart, const
     const QString first = ThaiSortKeyByPass(Trim(name)).left(1);
     const int32_t nid = nameId(idColumn, QLatin1Char('F') + column, name, idColumn);
     exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set ") + idColumn + QStringLiteral(" = ") +
-         QString::number(nid) + QStringLiteral(", Chr") + column + QStringLiteral(" = ") + Quoted(first) +
-         QStringLiteral(", ") + column + QStringLiteral(" = ") + Quoted(name) + wherePart);
-    exec(QStringLiteral("Update Pta_Doc Set ") + column + QStringLiteral(" = ") + Quoted(name) + wherePart);
+         QString::number(nid) + QStringLiteral(", Chr") + column + QStringLiteral(" = ") + SqlQuote(first) +
+         QStringLiteral(", ") + column + QStringLiteral(" = ") + SqlQuote(name) + wherePart);
+    exec(QStringLiteral("Update Pta_Doc Set ") + column + QStringLiteral(" = ") + SqlQuote(name) + wherePart);
 }
 
 void PaddedUpdate::writeTexts(const QString& suffix, const QString& id)
@@ -216,15 +216,15 @@ void PaddedUpdate::writeTexts(const QString& suffix, const QString& id)
     writeName(pta, wherePart, QStringLiteral("TName"), v.TName);
 
     if (!Trim(modelList).isEmpty()) {
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + Quoted(modelList) + wherePart);
-        exec(QStringLiteral("Update Pta_Doc Set Model = ") + Quoted(modelList) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Model = ") + SqlQuote(modelList) + wherePart);
+        exec(QStringLiteral("Update Pta_Doc Set Model = ") + SqlQuote(modelList) + wherePart);
     }
 
     if (!Trim(v.Description).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + Quoted(v.Description) +
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Description = ") + SqlQuote(v.Description) +
              wherePart);
     if (!Trim(v.Import).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + Quoted(v.Import) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Import = ") + SqlQuote(v.Import) + wherePart);
 }
 
 // The price step on one brand's tables; true when the read-back shows the
@@ -239,7 +239,7 @@ bool PaddedUpdate::writePrices(const QString& suffix, const QString& id)
     const QString sale = v.Sale.toText();
 
     if (!Trim(v.DisPrice).isEmpty())
-        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + Quoted(v.DisPrice) + wherePart);
+        exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set DisPrice = ") + SqlQuote(v.DisPrice) + wherePart);
     if (!v.Price.isZero()) {
         exec(QStringLiteral("Update ") + pta + QStringLiteral(" Set Price = ") + price + wherePart);
         exec(QStringLiteral("Update ") + alt + QStringLiteral(" Set APrice = ") + price + whereAlt);

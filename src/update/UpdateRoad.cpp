@@ -11,11 +11,6 @@
 
 namespace UpdateRoad {
 
-QString Quoted(const QString& s)
-{
-    return QLatin1Char('\'') + SqlEsc(s) + QLatin1Char('\'');
-}
-
 QString PartName(const PartValues& v)
 {
     const QString kind = Trim(v.Kind);
@@ -52,14 +47,14 @@ void StagePart(RunState& st, const PartValues& v, const char* routine)
 
     const QString insert = QStringLiteral("Insert Into PriceList Values( ") + brand + QStringLiteral(", '") +
                            texts.join(QStringLiteral("', '")) + QStringLiteral("', ") + v.Price.toText() +
-                           QStringLiteral(", ") + Quoted(v.DisPrice) + QStringLiteral(", ") +
+                           QStringLiteral(", ") + SqlQuote(v.DisPrice) + QStringLiteral(", ") +
                            v.Sale.toText() + QStringLiteral(" )");
 
     const QString kind = Trim(v.Kind);
     QString check = QStringLiteral("Select PartNO From PriceList Where BrandID = ") + brand;
     if (!kind.isEmpty())
-        check += QStringLiteral(" And Kind = ") + Quoted(kind);
-    check += QStringLiteral(" And PartNO = ") + Quoted(Trim(v.PartNO));
+        check += QStringLiteral(" And Kind = ") + SqlQuote(kind);
+    check += QStringLiteral(" And PartNO = ") + SqlQuote(Trim(v.PartNO));
 
     for (int attempt = 1; attempt <= kUpdateAttempts; ++attempt) {
         Exec(st, insert);

@@ -45,8 +45,6 @@ constexpr int kUpdateAttempts = 3;
 
 // The pieces both layouts' routines share.
 namespace UpdateRoad {
-// A text value between single quotes, its own quotes doubled.
-QString Quoted(const QString& s);
 // The part as error texts name it: "<Kind>-<PartNO>", or the number alone.
 QString PartName(const PartValues& v);
 // Sends sql to the catalogue through strSQL.
