@@ -25,7 +25,6 @@ struct RunState;
 struct ListRow {
     int32_t ID = 0;
     QString Kind;
-    QString Spare;              // a further text that no tool fills
     QString PartNO;
     QString PartNew;
     QString FPartNew;
