@@ -36,7 +36,7 @@ void MoveRowsIntoGroups(RunState& st, ToolArrays& arr);
 int16_t GroupOfRow(int32_t i);
 
 // "Values( '<Kind>', ... '<Import>', <Price>, '<DisPrice>', <Sale> )": the 33
-// values of a group row in PriceGroupRow order, texts quoted as they stand.
+// values of a group row in kGroupRowColumns order, texts quoted as they stand.
 QString GroupRowValues(const ListRow& r);
 
 // The row line of txtPartNO: "<Kind>-<PartNO>  <TName>  <models>", the kind
@@ -49,8 +49,8 @@ QString RowLine(const QString& kind, const QString& partNo, const QString& tName
 constexpr int kMaxCheckedWrites = 3;
 
 // Shared by the build and the merges of a newer list.
-// The 33 columns of a group row, in PriceGroupRow order, and the 31 columns
-// of an import row, in PriceRow order, as select lists.
+// The 33 columns of a group row and the 31 columns of an import row, in
+// table order, as select lists.
 extern const QString kGroupRowColumns;
 extern const QString kImportRowColumns;
 // "<task>  (<left>)  <percent> %"
@@ -63,7 +63,7 @@ QString KeyWhere(const QString& kind, const QString& column, const QString& valu
 [[noreturn]] void NotWritten(const RunState& st, const ListRow& r, const QString& table);
 // True when strSQL, opened into rsWork3, finds a row; rsWork3 is closed.
 bool FoundInWork3(RunState& st);
-// Reads the current row of rs into r as stored: the PriceRow columns, and
+// Reads the current row of rs into r as stored: the kImportRowColumns, and
 // PartNew and FPartNew when withKeys.
 void ReadListRow(const db::Recordset& rs, ListRow& r, bool withKeys);
 // Opens strSQL into rsWork1 and reads every row into ListRows (slots 0 ...
