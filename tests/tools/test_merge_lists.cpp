@@ -16,7 +16,7 @@ struct MergeFile : ToolFile {
         : ToolFile(groups, count)
     {
         importTable(1, stored);
-        fx::createPriceListNew(*db);
+        fx::createGroupRowTable(*db, "PriceList_New");
         insert("PriceList_New", list);
     }
 };

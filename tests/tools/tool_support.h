@@ -8,9 +8,11 @@
 #include <memory>
 #include <ostream>
 
+#include "app/RunState.h"
 #include "db/Database.h"
 #include "fixtures/Fixtures.h"
 #include "fixtures/LabelTables.h"
+#include "fixtures/RecordingOperator.h"
 #include "fixtures/ToolTables.h"
 #include "tools/ToolState.h"
 
@@ -53,7 +55,7 @@ struct ToolFile {
     {
         fx::makePriceList(file, groups, {}, count);
         db = std::make_unique<fx::SqliteFile>(file);
-        fx::createWorkingTable(*db);
+        fx::createGroupRowTable(*db, u"PriceList"_s);
         fx::makePriceNewCount(*db, {});
         st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
         st.cnPriceList->Open();
