@@ -123,8 +123,7 @@ int16_t CheckCatalogVersion(RunState& st)
 void FindBrandID(RunState& st)
 {
     st.lngBrandID = 0;
-    const QString ver = Trim(st.strVer);
-    if (ver == QLatin1String("P.66 (Bar)") || ver == QLatin1String("P.68 (Bar)"))
+    if (IsPaddedLayout(st.strVer))
         FindBrandIDInPtaBrandID(st);
     else
         FindBrandIDInBrand(st);

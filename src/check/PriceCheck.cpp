@@ -9,6 +9,7 @@
 #include "common/Progress.h"
 #include "common/Text.h"
 #include "db/Database.h"
+#include "transfer/Dispatch.h"
 #include "transfer/GroupedTransfer.h"
 
 using namespace pricecheck;
@@ -166,17 +167,11 @@ void RunPass(RunState& st, PassKind kind, bool padded)
     st.ui.setTxtQTY(kRowText + st.strBrandCode + QStringLiteral("  100 %"));
 }
 
-bool IsPaddedLabel(const QString& ver)
-{
-    const QString v = Trim(ver);
-    return v == QLatin1String("P.66 (Bar)") || v == QLatin1String("P.68 (Bar)");
-}
-
 }   // namespace
 
 void CheckPricesByVersion(RunState& st)
 {
-    if (IsPaddedLabel(st.strVer))
+    if (IsPaddedLayout(st.strVer))
         CheckPricesPadded(st);
     else
         CheckPrices(st);
@@ -194,7 +189,7 @@ void CheckPricesPadded(RunState& st)
 
 void ReportPricesByVersion(RunState& st)
 {
-    if (IsPaddedLabel(st.strVer))
+    if (IsPaddedLayout(st.strVer))
         ReportPricesPadded(st);
     else
         ReportPrices(st);
