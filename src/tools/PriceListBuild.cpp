@@ -210,6 +210,11 @@ QStringList ImportCleanUpStatements(int16_t n)
     return s;
 }
 
+void ClearPriceListGroups(RunState& st)
+{
+    emptyListedGroups(st);
+}
+
 void BuildPriceList(RunState& st, ToolArrays& arr)
 {
     st.ui.setTxtQTY(QStringLiteral("กำลังหา PartNO ซ้ำ"));

@@ -21,6 +21,10 @@ class Recordset;
 // the rows into groups of 10,000.
 void BuildPriceList(RunState& st, ToolArrays& arr);
 
+// Empties every group table listed in PriceList_Count (and refills GroupNos
+// and GroupNoCount when the list has rows); nothing else changes.
+void ClearPriceListGroups(RunState& st);
+
 // The build's steps, each as BuildPriceList runs it.
 // The 68 clean-up statements of import table n, in the order they run.
 QStringList ImportCleanUpStatements(int16_t n);
