@@ -121,7 +121,7 @@ void writeP66Rows(RunState& st, const QString& suffix, const StagedPart& p, cons
 
 // The bar-code, Pta_<nnn> and Pta_Alt_<nnn> rows of a new "P.68 (Bar)" part,
 // then its car-model links.
-void writeP68Rows(RunState& st, const QString& suffix, const StagedPart& p, const PaddedRow& row, int32_t id,
+void AddP68PartRows(RunState& st, const QString& suffix, const StagedPart& p, const PaddedRow& row, int32_t id,
                   const QString& key)
 {
     const QString brand = num(st.lngBrandID);
@@ -194,7 +194,7 @@ void drainPadded(RunState& st, int16_t groupNo, bool p68)
         }
         const QString& key = r.k == 0 ? row.partKey : row.altKey[r.k - 1];
         if (p68)
-            writeP68Rows(st, suffix, p, row, r.id, key);
+            AddP68PartRows(st, suffix, p, row, r.id, key);
         else
             writeP66Rows(st, suffix, p, row, r.id, key);
     };
