@@ -214,7 +214,7 @@ void frmQuorrelind::setPointer(Pointer p)
     if (p == m_pointer)
         return;
     if (p == Pointer::Busy)
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));   // arrow with hourglass
     else
         QApplication::restoreOverrideCursor();
     m_pointer = p;
@@ -293,4 +293,12 @@ void frmQuorrelind::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    Form_Unload();
+}
+
+// The program ends with its window. Between runs no connection stays open
+// with work pending, so nothing is left to close here.
+void frmQuorrelind::Form_Unload()
+{
+    QCoreApplication::quit();
 }

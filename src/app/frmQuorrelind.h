@@ -58,6 +58,7 @@ protected:
 
 private:
     void Form_Load();
+    void Form_Unload();
     void SetupGrid();
     void BuildControls();
 

@@ -155,6 +155,8 @@ TEST(Window, CloseWhileAPartTransactionIsPendingRollsItBackAndClosesBoth)
     WindowRun r;
     BoxWatcher watch;
     r.w.state().updatePartOverride = [&](RunState& st, const PartValues&) -> int16_t {
+        const QCursor* pointer = QApplication::overrideCursor();   // arrow with hourglass while busy
+        EXPECT_TRUE(pointer && pointer->shape() == Qt::BusyCursor);
         st.cnCatalog->BeginTrans();
         st.strSQL = QStringLiteral("Insert Into LastID Values( 'Pta7', 9 )");
         st.execCatalog();
