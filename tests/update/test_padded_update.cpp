@@ -156,14 +156,19 @@ TEST_P(PaddedUpdateTest, BrandOfTheAlternateGroupIsWorkedOnItsOwnTables)
     EXPECT_EQ(cat.part(kBrand, 21)["EName"].toString(), "old");
 }
 
-// The staged row keeps the list's blanks; the plain routines share it.
-TEST_P(PaddedUpdateTest, MissingPartIsStagedWithItsQuotesAndBlanks)
+// A blank number is passed over without a statement. The staged row keeps
+// the list's blanks; the plain routines share it.
+TEST_P(PaddedUpdateTest, BlankNumberPassedOverMissingPartStagedWithItsQuotesAndBlanks)
 {
     PartValues v = kPart;
+    v.Kind.clear();
+    v.PartNO = QStringLiteral("   ");
+    fx::LogStatements log;
+    EXPECT_EQ(cat.update(v), 0);
+    v = kPart;
     v.EName = QStringLiteral(" O'RING ");
     v.DisPrice = QStringLiteral(" 9 ");
     v.Model[11] = QStringLiteral("M12");
-    fx::LogStatements log;
 
     EXPECT_EQ(cat.update(v), 0);
 
@@ -206,9 +211,8 @@ TEST_P(PaddedUpdateTest, NoNameIdentifierZeroIsWritten)
 INSTANTIATE_TEST_SUITE_P(Labels, PaddedUpdateTest, ::testing::ValuesIn(kLabels),
                          [](const auto& i) { return std::string(i.param.width == 2 ? "P66Bar" : "P68Bar"); });
 
-// An own brand without a table suffix ends the run, a blank part number is
-// passed over; neither sends a statement.
-TEST(PaddedRefusals, BadSuffixOrBlankNumberSendsNoStatement)
+// An own brand without a table suffix ends the run before any statement.
+TEST(PaddedRefusals, BadSuffixSendsNoStatement)
 {
     for (const auto& [label, brandId] : {std::pair{kLabels[0], 100}, {kLabels[0], -3}, {kLabels[1], 1000}}) {
         PaddedCatalogue cat(label, brandId);
@@ -217,13 +221,6 @@ TEST(PaddedRefusals, BadSuffixOrBlankNumberSendsNoStatement)
         EXPECT_TRUE(error.contains(QString::number(brandId))) << error.toStdString();
         EXPECT_TRUE(log.entries().isEmpty()) << label.label;
     }
-    PaddedCatalogue cat(kLabels[0]);
-    PartValues v = kPart;
-    v.Kind.clear();
-    v.PartNO = QStringLiteral("   ");
-    fx::LogStatements log;
-    EXPECT_EQ(cat.update(v), 0);
-    EXPECT_TRUE(log.entries().isEmpty());
 }
 
 }   // namespace
