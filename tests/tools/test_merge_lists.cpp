@@ -21,19 +21,31 @@ struct MergeFile : ToolFile {
     }
 };
 
-TEST(MergePriceNew, OneUpdateReachesEveryRowOfThePartEqualPricesWriteNothingAndWritesAreBounded)
+// A row with a kind updates every row of its part and kind, one without
+// every kind; equal prices write nothing; a missing part's first row brings
+// in all its rows, each with its own prices, so the second writes nothing.
+TEST(MergePriceNew, UpdatesAndCopiesOfEveryRowOfThePartAndBoundedWrites)
 {
-    MergeFile f({row("1", "P1", 99.5, 120, {}, "5%"), row("1", "E1", 100, 90, {}, "new"), row("1", "", 5, 5)},
+    MergeFile f({row("1", "P1", 99.5, 120, {}, "5%"), row("1", "E1", 100, 90, {}, "new"), row("", "", 5, 5),
+                 row("", "P2", 20, 21), row("", "Q'1", 5, 5), row("3", "Q'1", 6, 6)},
                 {row("1", "P1", 10, 10, {}, "x"), row("1", "P1", 12, 12), row("2", "P1", 13, 13),
-                 row("1", "E1", 100, 90, {}, "old")});
+                 row("1", "E1", 100, 90, {}, "old"), row("1", "P2", 10, 10), row("2", "P2", 11, 11)});
+    f.db->insert("PriceList_New", {"PartNO"}, {{"A1"}});   // Nulls become '' or 0
     f.call(MergeNewListIntoPriceNew);
-    EXPECT_EQ(f.op.qtyLines.value(0), "กำลังดึงข้อมูลมาแก้  (2)  33 %");
+    EXPECT_EQ(f.db->count("PriceList_New", "Kind || TName || DisPrice || Model_9 = '' AND Price + Sale = 0 "
+                                       "AND FPartNew IS NULL"), 1);
+    EXPECT_EQ(f.op.qtyLines.value(0), "กำลังดึงข้อมูลมาแก้  (6)  14 %");
     EXPECT_TRUE(f.log().contains(
         "Select PartNO From PriceNew_1 Where Kind = '1' And PartNO = 'E1' And Price = 100 And Sale = 90"));
-    EXPECT_EQ(f.log().filter("Update PriceNew_1"), QStringList{
-        "Update PriceNew_1 Set Price = 99.5, DisPrice = '5%', Sale = 120 Where Kind = '1' And PartNO = 'P1'"});
-    EXPECT_EQ(f.prices("PriceNew_1"), (Rows{{"1", "P1", 99.5, "5%", 120.0}, {"1", "P1", 99.5, "5%", 120.0},
-                                            {"2", "P1", 13.0, "", 13.0}, {"1", "E1", 100.0, "old", 90.0}}));
+    EXPECT_EQ(f.log().filter("Update PriceNew_1"), (QStringList{
+        "Update PriceNew_1 Set Price = 99.5, DisPrice = '5%', Sale = 120 Where Kind = '1' And PartNO = 'P1'",
+        "Update PriceNew_1 Set Price = 20, DisPrice = '', Sale = 21 Where PartNO = 'P2'"}));
+    EXPECT_TRUE(f.log().filter("Insert Into PriceNew_1 (").last().endsWith(
+        " From PriceList_New Where PartNO = 'Q''1'"));
+    EXPECT_EQ(f.log().filter("Insert").size(), 2);
+    EXPECT_EQ(f.prices("PriceNew_1"),
+              (QStringList{"1|P1|99.5|5%|120", "1|P1|99.5|5%|120", "2|P1|13||13", "1|E1|100|old|90", "1|P2|20||21",
+                           "2|P2|20||21", "|A1|0||0", "|Q'1|5||5", "3|Q'1|6||6"}));
 
     // A row that no write brings in (a leading blank: the copy compares the
     // trimmed number and copies nothing) gives up after three writes.
@@ -41,26 +53,6 @@ TEST(MergePriceNew, OneUpdateReachesEveryRowOfThePartEqualPricesWriteNothingAndW
     EXPECT_TRUE(errorOf([&] { g.call(MergeNewListIntoPriceNew); })
                     .startsWith("Row 1- X1 not found in PriceNew_1 after 3 writes|"));
     EXPECT_EQ(g.log().filter("Insert").size(), 3);
-}
-
-TEST(MergePriceNew, RowWithoutKindMatchesEveryKindAndCopiesEveryRowOfThePart)
-{
-    MergeFile f({row("", "P1", 20, 21), row("", "Q'1", 5, 5), row("3", "Q'1", 6, 6)},
-                {row("1", "P1", 10, 10), row("2", "P1", 11, 11)});
-    f.db->insert("PriceList_New", {"PartNO"}, {{"A1"}});   // Nulls become '' or 0
-    f.call(MergeNewListIntoPriceNew);
-    EXPECT_EQ(f.db->count("PriceList_New", "Kind || TName || DisPrice || Model_9 = '' AND Price + Sale = 0 "
-                                       "AND FPartNew IS NULL"), 1);
-    EXPECT_TRUE(f.log().contains("Update PriceNew_1 Set Price = 20, DisPrice = '', Sale = 21 "
-                                 "Where PartNO = 'P1'"));
-    EXPECT_TRUE(f.log().filter("Insert Into PriceNew_1 (").last().endsWith(
-        " From PriceList_New Where PartNO = 'Q''1'"));
-    // The first row of a missing part brings in all its rows, each with its
-    // own prices; the second then finds its prices and writes nothing.
-    EXPECT_EQ(f.log().filter("Insert").size(), 2);
-    EXPECT_EQ(f.prices("PriceNew_1"), (Rows{{"1", "P1", 20.0, "", 21.0}, {"2", "P1", 20.0, "", 21.0},
-                                            {"", "A1", 0.0, "", 0.0}, {"", "Q'1", 5.0, "", 5.0},
-                                            {"3", "Q'1", 6.0, "", 6.0}}));
 }
 
 TEST(MergeGroups, OnlyTheFirstGroupHoldingThePartIsUpdated)
@@ -75,10 +67,9 @@ TEST(MergeGroups, OnlyTheFirstGroupHoldingThePartIsUpdated)
     EXPECT_EQ(f.log().filter("Update"), (QStringList{
         "Update PriceList_1 Set Price = 30, DisPrice = '', Sale = 31 Where FPartNew = 'K'",
         "Update PriceList_3 Set Price = 99.5, DisPrice = '5%', Sale = 120 Where Kind = '1' And FPartNew = 'P1'"}));
-    EXPECT_EQ(f.prices("PriceList_1"), (Rows{{"1", "K", 30.0, "", 31.0}, {"2", "K", 30.0, "", 31.0}}));
-    EXPECT_EQ(f.prices("PriceList_3"), (Rows{{"1", "P-1", 99.5, "5%", 120.0}, {"1", "P-1", 99.5, "5%", 120.0},
-                                             {"2", "P-1", 7.0, "", 0.0}}));
-    EXPECT_EQ(f.prices("PriceList_7"), (Rows{{"1", "P-1", 5.0, "", 0.0}}));
+    EXPECT_EQ(f.prices("PriceList_1") + f.prices("PriceList_3") + f.prices("PriceList_7"),
+              (QStringList{"1|K|30||31", "2|K|30||31", "1|P-1|99.5|5%|120", "1|P-1|99.5|5%|120", "2|P-1|7||0",
+                           "1|P-1|5||0"}));
 }
 
 TEST(MergeGroups, NewPartsGoToTheHighestGroupAndLaterRowsUpdateThem)
@@ -99,8 +90,7 @@ TEST(MergeGroups, NewPartsGoToTheHighestGroupAndLaterRowsUpdateThem)
     EXPECT_EQ(f.op.partLines.value(1), "1-N-1   ไส้กรอง  ");
     EXPECT_EQ(f.log().filter("Update PriceList_9 Set Price = 20, DisPrice = '', Sale = 20").size(), 2);
     EXPECT_EQ(f.log().filter("FPartNew = 'E'").size(), 0);
-    EXPECT_EQ(f.prices("PriceList_9"), (Rows{{"1", "Z", 1.0, "", 0.0}, {"1", "N-1 ", 1250.0, "x", 1300.0},
-                                             {"1", "P", 20.0, "", 20.0}}));
+    EXPECT_EQ(f.prices("PriceList_9"), (QStringList{"1|Z|1||0", "1|N-1 |1250|x|1300", "1|P|20||20"}));
     EXPECT_EQ(f.op.qtyLines.last(), "กำลังแก้ไขราคา  (0)  100 %");
 
     // With no group listed nothing is searched or written.

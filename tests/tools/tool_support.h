@@ -91,7 +91,7 @@ struct ToolFile {
         }
         return out;
     }
-    Rows prices(const QString& t) { return db->rows("SELECT Kind, PartNO, Price, DisPrice, Sale FROM " + t); }
+    QStringList prices(const QString& t) { return select(u"Kind, PartNO, Price, DisPrice, Sale"_s, t); }
     void importTable(int n, const std::vector<fx::PriceRow>& rows = {}, bool listed = false)
     {
         fx::createImportTable(*db, n);
