@@ -37,7 +37,7 @@ TEST(CarModels, NewModelsAreFoundAgainAndBlankModelsGetTheNoModelRows)
 {
     CatalogSetup s(QStringLiteral("P.68 (Bar)"));
     s.exec("INSERT INTO Pta_BrandCar VALUES (19, 3, 9, 'ISUZU', 'DMAX')");
-    s.open();
+    s.openCatalog();
     {
         LogStatements log;
         LinkPartModels(s.st, 15, models({{1, "  "}, {2, "NPR 4-HK1"}, {5, "NPR 4-HK1"}}));
@@ -68,7 +68,7 @@ TEST(CarModels, NewModelsAreFoundAgainAndBlankModelsGetTheNoModelRows)
 TEST(CarModels, NoIdentifierIsAnError)
 {
     CatalogSetup s(QStringLiteral("P.68 (Bar)"));
-    s.open();
+    s.openCatalog();
     EXPECT_THROW(LinkPartModels(s.st, 0, models({{1, "CK"}})), db::DbError);
     s.exec("DROP TABLE LastID");
     EXPECT_THROW(LinkPartModels(s.st, 15, models({{1, "CK"}})), db::DbError);

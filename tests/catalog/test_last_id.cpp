@@ -23,7 +23,7 @@ TEST_P(LastIdRoads, FirstUseThenCounts)
 {
     CatalogSetup s(QStringLiteral("V.31"), GetParam());
     s.exec("INSERT INTO LastID VALUES ('PartID', 41)");
-    s.open();
+    s.openCatalog();
     {
         LogStatements log;
         EXPECT_EQ(NextLastID(s.st, "Pta7"), 1);
@@ -54,14 +54,13 @@ TEST_P(LastIdRoads, FailureGivesZero)
     CatalogSetup s(QStringLiteral("V.31"), GetParam());
     EXPECT_EQ(NextLastID(s.st, "Pta7"), 0);
     s.exec("INSERT INTO LastID VALUES ('ENameID', NULL)");
-    s.open();
-    EXPECT_EQ(NextLastID(s.st, "ENameID"), 0);
+    s.openCatalog();
     EXPECT_EQ(NextLastID(s.st, "ENameID"), 0);
     EXPECT_FALSE(s.st.rsWork2.isOpen());
     EXPECT_TRUE(counter(s, "ENameID").isNull());
     s.st.cnCatalog->Close();
     s.exec("DROP TABLE LastID");
-    s.open();
+    s.openCatalog();
     EXPECT_EQ(NextLastID(s.st, "Pta7"), 0);
     EXPECT_FALSE(s.st.rsWork2.isOpen());
 }

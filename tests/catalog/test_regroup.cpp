@@ -26,7 +26,7 @@ TEST_P(RegroupLayouts, EveryGroupIsWrittenAgainAsTheFullMeshEachInItsOwnTransact
     s.exec("INSERT INTO " + work + " (PartID) VALUES (44)");   // left from an earlier pass
     if (plain)
         s.exec("INSERT INTO Fac (FacID, FacName) VALUES (100, 'A'); INSERT INTO FacD7 VALUES (0, 10, 100)");
-    s.open();
+    s.openCatalog();
     std::vector<bool> inTransaction;
     s.op.onYield = [&] { inTransaction.push_back(s.st.cnCatalog->InTransaction()); };
     RebuildAltGroups(s.st);
