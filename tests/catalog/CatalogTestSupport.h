@@ -23,7 +23,6 @@ struct CatalogSetup : fx::RunHarness {
         presetBrand();
     }
 
-    void open() { openCatalog(); }
     void exec(const QString& sql) { catalogDb().exec(sql); }
 
     void parts(std::initializer_list<int> ids)

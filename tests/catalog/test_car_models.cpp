@@ -29,54 +29,46 @@ QStringList rowsOf(CatalogSetup& s, const QString& table)
     return out;
 }
 
+// A new model gets its Pta_ModelID row (keyed without separators) and the
+// link; later calls find it and write no new row; blank slots are skipped.
 // A part whose models are all blank gets the no-model link once and one
 // Pta_Model row; a part already linked gets only the Pta_Model row.
-TEST(CarModels, AllModelsBlank)
+TEST(CarModels, NewModelsAreFoundAgainAndBlankModelsGetTheNoModelRows)
 {
     CatalogSetup s(QStringLiteral("P.68 (Bar)"));
-    s.exec("INSERT INTO Pta_BrandCar VALUES (16, 3, 9, 'ISUZU', 'DMAX')");
-    s.open();
-    EXPECT_EQ(LinkPartModels(s.st, 15, models({{3, "   "}})), 0);
-    LinkPartModels(s.st, 15, models({}));
-    LinkPartModels(s.st, 16, models({}));
-    EXPECT_EQ(rowsOf(s, "Pta_BrandCar"), (QStringList{"16|3|9|ISUZU|DMAX", "15|7|0|UD|"}));
-    EXPECT_EQ(rowsOf(s, "Pta_Model"), (QStringList{"15|0", "16|0"}));
-    EXPECT_TRUE(rowsOf(s, "Pta_ModelID").isEmpty());
-    EXPECT_FALSE(s.st.rsWork2.isOpen());
-}
-
-// A new model gets its Pta_ModelID row (keyed without separators) and the
-// link; the next call finds it and writes no new row; blank slots are skipped.
-TEST(CarModels, NewModelGetsItsRowAndIsFoundByTheNextCall)
-{
-    CatalogSetup s(QStringLiteral("P.68 (Bar)"));
-    s.open();
-    LogStatements log;
-    LinkPartModels(s.st, 15, models({{1, "  "}, {2, "NPR 4-HK1"}, {5, "NPR 4-HK1"}}));
-    const QString find = "Select Distinct ModelID From Pta_ModelID Where FBModel = 'UDNPR4HK1' ";
-    const QString row = "Insert Into Pta_ModelID Values( 0, 7, 1, 'UDNPR4HK1', 'NPR4HK1', 'NPR 4-HK1', '', 0 )";
-    EXPECT_EQ(log.entries(),
-              (QStringList{find, "Select NameID, LastID From LastID Where NameID = 'ModelID'", row,
-                           "Insert Into Pta_BrandCar Values( 15, 7, 1, 'UD', 'NPR 4-HK1' )", find,
-                           "Select PartID From Pta_BrandCar Where PartID = 15 And BrandID = 7 "
-                           "And ModelID = 1"}));
-
+    s.exec("INSERT INTO Pta_BrandCar VALUES (19, 3, 9, 'ISUZU', 'DMAX')");
+    s.openCatalog();
+    {
+        LogStatements log;
+        LinkPartModels(s.st, 15, models({{1, "  "}, {2, "NPR 4-HK1"}, {5, "NPR 4-HK1"}}));
+        const QString find = "Select Distinct ModelID From Pta_ModelID Where FBModel = 'UDNPR4HK1' ";
+        const QString row = "Insert Into Pta_ModelID Values( 0, 7, 1, 'UDNPR4HK1', 'NPR4HK1', 'NPR 4-HK1', '', 0 )";
+        EXPECT_EQ(log.entries(),
+                  (QStringList{find, "Select NameID, LastID From LastID Where NameID = 'ModelID'", row,
+                               "Insert Into Pta_BrandCar Values( 15, 7, 1, 'UD', 'NPR 4-HK1' )", find,
+                               "Select PartID From Pta_BrandCar Where PartID = 15 And BrandID = 7 "
+                               "And ModelID = 1"}));
+    }
     LinkPartModels(s.st, 15, models({{1, "NPR 4-HK1"}}));
     LinkPartModels(s.st, 16, models({{4, "NPR 4-HK1"}}));
     LinkPartModels(s.st, 17, models({{1, "D'MAX"}}));   // quoted, and found again
     LinkPartModels(s.st, 17, models({{1, "D'MAX"}}));
+    EXPECT_EQ(LinkPartModels(s.st, 18, models({{3, "   "}})), 0);
+    LinkPartModels(s.st, 18, models({}));
+    LinkPartModels(s.st, 19, models({}));   // linked under another brand
     EXPECT_EQ(rowsOf(s, "Pta_ModelID"),
               (QStringList{"0|7|1|UDNPR4HK1|NPR4HK1|NPR 4-HK1||0", "0|7|2|UDDMAX|DMAX|D'MAX||0"}));
-    EXPECT_EQ(rowsOf(s, "Pta_BrandCar"),
-              (QStringList{"15|7|1|UD|NPR 4-HK1", "16|7|1|UD|NPR 4-HK1", "17|7|2|UD|D'MAX"}));
-    EXPECT_TRUE(rowsOf(s, "Pta_Model").isEmpty());
+    EXPECT_EQ(rowsOf(s, "Pta_BrandCar"), (QStringList{"19|3|9|ISUZU|DMAX", "15|7|1|UD|NPR 4-HK1",
+                                                      "16|7|1|UD|NPR 4-HK1", "17|7|2|UD|D'MAX", "18|7|0|UD|"}));
+    EXPECT_EQ(rowsOf(s, "Pta_Model"), (QStringList{"18|0", "19|0"}));
+    EXPECT_FALSE(s.st.rsWork2.isOpen());
 }
 
 // Part 0, or a model identifier the counter cannot give, ends the link unwritten.
 TEST(CarModels, NoIdentifierIsAnError)
 {
     CatalogSetup s(QStringLiteral("P.68 (Bar)"));
-    s.open();
+    s.openCatalog();
     EXPECT_THROW(LinkPartModels(s.st, 0, models({{1, "CK"}})), db::DbError);
     s.exec("DROP TABLE LastID");
     EXPECT_THROW(LinkPartModels(s.st, 15, models({{1, "CK"}})), db::DbError);

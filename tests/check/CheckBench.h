@@ -28,6 +28,15 @@ inline QVariantMap part(const QString& ver, const QString& kind, const QString& 
     return p;
 }
 
+// Columns 1 to 7 of a grid row.
+inline QStringList gridRow(const RecordingOperator& op, int row)
+{
+    QStringList out;
+    for (int c = 1; c <= 7; ++c)
+        out << op.gridText(row, c);
+    return out;
+}
+
 struct Bench : fx::RunHarness {
     fx::LogStatements log;
 
@@ -56,25 +65,6 @@ struct Bench : fx::RunHarness {
             out << (kind.isEmpty() ? QString() : kind + QStringLiteral("-")) + r[1].toString();
         }
         return out;
-    }
-
-    // Columns 1 to 7 of a grid row.
-    QStringList gridRow(int row) const
-    {
-        QStringList out;
-        for (int c = 1; c <= 7; ++c)
-            out << op.gridText(row, c);
-        return out;
-    }
-
-    // Highest grid row holding any text (0 when none).
-    int lastWrittenRow() const
-    {
-        int last = 0;
-        for (const auto& [rc, text] : op.cells)
-            if (!text.isEmpty() && rc.first > last)
-                last = rc.first;
-        return last;
     }
 };
 

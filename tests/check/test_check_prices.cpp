@@ -7,6 +7,7 @@
 #include "check/PriceCheck.h"
 
 using checktest::Bench;
+using checktest::gridRow;
 using fx::row;
 
 namespace {
@@ -18,7 +19,11 @@ QVariantMap part(const QString& kind, const QString& partNo, double price, doubl
     return checktest::part(kV31, kind, partNo, price, sale);
 }
 
-// Every branch of the decision, through both passes on one V.31 fixture.
+// Every branch of the decision, through both passes. PriceListAll is
+// emptied first; the groups are walked in the count table's order, each in
+// part-number order; the report's numbering runs on across the groups, with
+// the catalogue opened anew for each, and the grid gains one row whenever
+// the row about to be written is its last.
 TEST(PriceChecks, EachBranchCopiedAndListed)
 {
     fx::PriceRow missing = row("K", "B1", "ใหม่", 100, 0);
@@ -27,28 +32,36 @@ TEST(PriceChecks, EachBranchCopiedAndListed)
     fx::PriceRow price = row("", "F5", "", 120.25, 7);
     price.EName = "English only";
     Bench b(kV31,
-            {{1,
-              {row("K", "A0", "both zero, missing", 0, 0), missing, row("K", "C2", "same", 100, 90),
-               row("K", "D3", "list sale 0", 100, 0), row("K", "E4", "ขาย", 100, 95.5), price,
-               row("K", "G6", "other price, list price 0", 0, 5), row("K", "H7", "ศูนย์", 0, 5),
-               row("", "I8", "ไม่มี", 0, 3)}}},
+            {{3, {row("K", "Z9", "z", 1, 0)}},
+             {1,
+              {row("", "I8", "ไม่มี", 0, 3), row("K", "A0", "both zero, missing", 0, 0), missing,
+               row("K", "C2", "same", 100, 90), row("K", "D3", "list sale 0", 100, 0),
+               row("K", "E4", "ขาย", 100, 95.5), price, row("K", "G6", "other price, list price 0", 0, 5),
+               row("K", "H7", "ศูนย์", 0, 5)}},
+             {2, {}}},
             {part("K", "C2", 100, 90), part("K", "D3", 100, 90), part("K", "E4", 100, 90),
-             part("", "F5", 99.5, 90), part("K", "G6", 100, 90), part("K", "H7", 0, 7)});
+             part("", "F5", 99.5, 90), part("K", "G6", 100, 90), part("K", "H7", 0, 7)},
+            7, {row("K", "OLD", "stale", 1, 0)});
 
     CheckPricesByVersion(b.st);
-    EXPECT_EQ(b.copiedParts(), QStringList({"K-B1", "K-E4", "F5", "K-H7", "I8"}));
+    EXPECT_EQ(b.copiedParts(), QStringList({"K-B1", "K-E4", "F5", "K-H7", "I8", "K-Z9"}));
+    EXPECT_EQ(b.st.GroupNoCount, 3);
 
+    b.st.cnCatalog->Close();
+    b.op.rows = 4;
     ReportPricesByVersion(b.st);
-    EXPECT_EQ(b.gridRow(1), QStringList({"1", "New", "K - B1", "ใหม่", "NPR, NKR", "", "100"}));
-    EXPECT_EQ(b.gridRow(2), QStringList({"2", "", "K-E4", "ขาย", "", "90", "95.5"}));
-    EXPECT_EQ(b.gridRow(3), QStringList({"3", "", "F5", "", "", "99.5", "120.25"}));
-    EXPECT_EQ(b.gridRow(4), QStringList({"4", "", "K-H7", "ศูนย์", "", "7", "5"}));
-    EXPECT_EQ(b.gridRow(5), QStringList({"5", "New", "I8", "ไม่มี", "", "", "0"}));
-    EXPECT_EQ(b.lastWrittenRow(), 5);
-    EXPECT_TRUE(b.op.gridText(0, 1).isNull());   // the heading row is never written
+    EXPECT_EQ(gridRow(b.op, 1), QStringList({"1", "New", "K - B1", "ใหม่", "NPR, NKR", "", "100"}));
+    EXPECT_EQ(gridRow(b.op, 2), QStringList({"2", "", "K-E4", "ขาย", "", "90", "95.5"}));
+    EXPECT_EQ(gridRow(b.op, 3), QStringList({"3", "", "F5", "", "", "99.5", "120.25"}));
+    EXPECT_EQ(gridRow(b.op, 4), QStringList({"4", "", "K-H7", "ศูนย์", "", "7", "5"}));
+    EXPECT_EQ(gridRow(b.op, 5), QStringList({"5", "New", "I8", "ไม่มี", "", "", "0"}));
+    EXPECT_EQ(gridRow(b.op, 6), QStringList({"6", "New", "K - Z9", "z", "", "", "1"}));
+    EXPECT_EQ(b.op.cells.size(), 6u * 7);   // those rows only: the heading row is never written
+    EXPECT_EQ(b.op.rows, 8);                // grown at rows 3 to 6
+    EXPECT_TRUE(b.st.cnCatalog->isOpen());
 
     // Both passes looked up every row but the one whose list prices are both 0.
-    EXPECT_EQ(b.log.startingWith("Select Price, Sale From Pta7 ").size(), 2 * 8);
+    EXPECT_EQ(b.log.startingWith("Select Price, Sale From Pta7 ").size(), 2 * 9);
     EXPECT_TRUE(b.log.startingWith("Select Price, Sale From Pta7 Where Kind = 'K' And PartNO = 'A0'")
                     .isEmpty());
     EXPECT_FALSE(b.st.rsWork1.isOpen() || b.st.rsWork2.isOpen() || b.st.rsWork3.isOpen());
@@ -116,45 +129,6 @@ TEST(PriceChecks, StatusAndPartLines)
     EXPECT_EQ(b.op.yields, 6);   // and one per grid row written
 }
 
-// PriceListAll is emptied first; the groups are walked in the count
-// table's order and the report's numbering runs on across them, with the
-// catalogue opened anew for each group.
-TEST(PriceChecks, GroupsInCountOrderNumberedOnAcross)
-{
-    Bench b(kV31,
-            {{3, {row("K", "C", "c", 1, 0)}}, {1, {row("K", "B", "b", 1, 0), row("K", "A", "a", 1, 0)}},
-             {2, {}}},
-            {}, 7, {row("K", "OLD", "stale", 1, 0)});
-    CheckPricesByVersion(b.st);
-    EXPECT_EQ(b.copiedParts(), QStringList({"K-A", "K-B", "K-C"}));
-    EXPECT_EQ(b.st.GroupNoCount, 3);
-    EXPECT_EQ(b.st.GroupNos[2], 3);
-
-    b.st.cnCatalog->Close();
-    ReportPricesByVersion(b.st);
-    EXPECT_EQ(b.lastWrittenRow(), 3);
-    EXPECT_EQ(b.gridRow(3).mid(0, 3), QStringList({"3", "New", "K - C"}));
-    EXPECT_TRUE(b.st.cnCatalog->isOpen());
-}
-
-// The grid gains one row whenever the row about to be written is its last.
-TEST(PriceChecks, GridGrowsAtItsLastRow)
-{
-    struct Case {
-        int rowsBefore, listed, rowsAfter;
-    };
-    for (const Case& k : {Case{30, 28, 30}, Case{30, 29, 31}, Case{30, 31, 33}, Case{2, 3, 5}}) {
-        std::vector<fx::PriceRow> rows;
-        for (int i = 0; i < k.listed; ++i)
-            rows.push_back(row("K", QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')), "t", 10, 0));
-        Bench b(kV31, {{1, rows}});
-        b.op.rows = k.rowsBefore;
-        ReportPricesByVersion(b.st);
-        EXPECT_EQ(b.op.rows, k.rowsAfter) << k.listed;
-        EXPECT_EQ(b.op.gridText(k.listed, 1), QString::number(k.listed));
-    }
-}
-
 // A row that never shows after its insert is tried three times in all,
 // then the run ends with an error naming the part and the table.
 TEST(PriceChecks, InsertThatNeverShowsGivesUpAfterThreeTries)
@@ -167,8 +141,10 @@ TEST(PriceChecks, InsertThatNeverShowsGivesUpAfterThreeTries)
     EXPECT_EQ(b.log.startingWith("Insert Into PriceListAll").size(), 3);
 }
 
-// The lookup of each label family; the catalogue holds the part under the
-// family's key with the list's price, so neither pass reports it.
+// The lookup of each label family (a row without number and kind by the
+// empty search form); the catalogue holds the part under the family's key
+// with the list's prices, read from the family's columns, so neither pass
+// reports it.
 TEST(PriceChecks, EachFamilyLooksUpByItsKey)
 {
     struct Case {
@@ -191,19 +167,20 @@ TEST(PriceChecks, EachFamilyLooksUpByItsKey)
          "Select Price, Sale From Pta_042 Where FPartNO = 'AB123K'"},
         {"P.68 (Bar)", 250, "", "AB-12/3", "AB123",
          "Select Price, Sale From Pta_250 Where FPartNO = 'AB123'"},
+        {"P.68 (Bar)", 5, "", "", "", "Select Price, Sale From Pta_005 Where FPartNO = ''"},
     };
     for (const Case& k : cases) {
         const QString ver = QString::fromUtf8(k.label);
         const QString kind = QString::fromUtf8(k.kind);
         const QString partNo = QString::fromUtf8(k.partNo);
-        Bench b(ver, {{1, {row(kind, partNo, "t", 10, 0)}}},
-                {checktest::part(ver, kind, partNo, 10, 0, QString::fromUtf8(k.key))}, k.brand);
+        Bench b(ver, {{1, {row(kind, partNo, "t", 10, 4)}}},
+                {checktest::part(ver, kind, partNo, 10, 4, QString::fromUtf8(k.key))}, k.brand);
         CheckPricesByVersion(b.st);
         ReportPricesByVersion(b.st);
         const QString lookup = QString::fromUtf8(k.lookup);
         EXPECT_EQ(b.log.startingWith("Select Price"), QStringList({lookup, lookup})) << k.label;
         EXPECT_TRUE(b.copiedParts().isEmpty()) << k.label;
-        EXPECT_EQ(b.lastWrittenRow(), 0) << k.label;
+        EXPECT_TRUE(b.op.cells.empty()) << k.label;
     }
 }
 
@@ -222,18 +199,3 @@ TEST(PriceChecks, PaddedBrandWithoutSuffixIsAnError)
 }
 
 }   // namespace
-
-// The padded report: a row without number and kind is looked up by the
-// empty search form; the grid shows the list's texts with the padded
-// table's prices.
-TEST(PriceChecksPadded, ReportListsByTheCleanedKeyAndShowsTheListTexts)
-{
-    const QString ver = QStringLiteral("P.68 (Bar)");
-    Bench b(ver, {{1, {row("", "", "ว่าง", 5, 0), row("K", "S/3", "ขาย", 10, 4)}}},
-            {checktest::part(ver, "", "", 10, 3, "S3K")}, 5);
-    ReportPricesByVersion(b.st);
-    EXPECT_EQ(b.log.startingWith("Select Price").value(0), "Select Price, Sale From Pta_005 Where FPartNO = ''");
-    EXPECT_EQ(b.gridRow(1), QStringList({"1", "New", "", "ว่าง", "", "", "5"}));
-    EXPECT_EQ(b.gridRow(2), QStringList({"2", "", "K-S/3", "ขาย", "", "3", "4"}));
-    EXPECT_EQ(b.lastWrittenRow(), 2);
-}
