@@ -13,10 +13,12 @@
 // through unixODBC with the SQLite ODBC driver registered as "SQL Server"
 // (the tests' odbcinst.ini); "both" runs the two on identical copies, one
 // after the other, and prints their figures side by side. Each road runs in
-// a process of its own, so its peak memory is its own. Both roads work on
-// files in write-ahead-log mode with synchronous=NORMAL, as the Access road
-// sets them: on the SQL Server road the driver is given these (and reads
-// row by row, StepAPI) through the database path the operator types.
+// a process of its own, so its peak memory is its own. Both roads work on a
+// catalogue in write-ahead-log mode with synchronous=NORMAL, as the Access
+// road sets it: the bench puts the copy in write-ahead-log mode, and on the
+// SQL Server road the driver is given synchronous=NORMAL (and told to read
+// row by row, StepAPI, as a server does) through the database path the
+// operator types.
 //
 // The price list: about 70 % of the rows are parts the catalogue has (half of
 // them with a changed price), 30 % are new; a third of the rows carry one or
