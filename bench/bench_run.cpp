@@ -6,6 +6,19 @@
 // memory of the run.
 //
 //   bench_run [--label V.31] [--parts N] [--rows M] [--keep DIR] [--seed S]
+//             [--road access|sql|both]
+//
+// --road picks the catalogue's road: "access" (the default) as above; "sql"
+// the window's SQL Server choice, which reaches the same catalogue file
+// through unixODBC with the SQLite ODBC driver registered as "SQL Server"
+// (the tests' odbcinst.ini); "both" runs the two on identical copies, one
+// after the other, and prints their figures side by side. Each road runs in
+// a process of its own, so its peak memory is its own. Both roads work on a
+// catalogue in write-ahead-log mode with synchronous=NORMAL, as the Access
+// road sets it: the bench puts the copy in write-ahead-log mode, and on the
+// SQL Server road the driver is given synchronous=NORMAL (and told to read
+// row by row, StepAPI, as a server does) through the database path the
+// operator types.
 //
 // The price list: about 70 % of the rows are parts the catalogue has (half of
 // them with a changed price), 30 % are new; a third of the rows carry one or
@@ -53,6 +66,8 @@ struct Options {
     int rows = 20000;
     QString keep;
     unsigned seed = 20240611;
+    bool access = true;    // roads to run
+    bool sql = false;
 };
 
 constexpr int kBrandId = 7;
@@ -60,7 +75,8 @@ constexpr int kGroupSize = 10000;
 
 [[noreturn]] void usage(const char* why)
 {
-    std::fprintf(stderr, "bench_run: %s\nusage: bench_run [--label V.31] [--parts N] [--rows M] [--keep DIR] [--seed S]\n",
+    std::fprintf(stderr, "bench_run: %s\nusage: bench_run [--label V.31] [--parts N] [--rows M] [--keep DIR] [--seed S]\n"
+                 "                 [--road access|sql|both]\n",
                  why);
     std::exit(2);
 }
@@ -85,6 +101,17 @@ Options parseOptions(int argc, char** argv)
             o.keep = value();
         else if (a == "--seed")
             o.seed = value().toUInt();
+        else if (a == "--road") {
+            const QString r = value();
+            if (r == QLatin1String("access"))
+                o.access = true, o.sql = false;
+            else if (r == QLatin1String("sql"))
+                o.access = false, o.sql = true;
+            else if (r == QLatin1String("both"))
+                o.access = o.sql = true;
+            else
+                usage("--road is access, sql or both");
+        }
         else if (a == "-h" || a == "--help")
             usage("help");
         else
@@ -325,6 +352,8 @@ void makePriceList(const QString& file, const Options& o)
 class BenchOperator : public Operator {
 public:
     QString priceList, catalogue;
+    bool access = true;
+    QString server, dbq, uid, pwd;   // the SQL Server choice
 
     enum Step { Setup, Grouped, Check, Second, Report, Done, StepCount };
     Clock::time_point mark[StepCount + 1] = {};
@@ -334,11 +363,11 @@ public:
 
     QString txtPriceList() const override { return priceList; }
     QString txtDataVelkadine() const override { return catalogue; }
-    QString txtServer() const override { return {}; }
-    QString txtdbq() const override { return {}; }
-    QString txtuid() const override { return {}; }
-    QString txtpwd() const override { return {}; }
-    bool optAccess() const override { return true; }
+    QString txtServer() const override { return server; }
+    QString txtdbq() const override { return dbq; }
+    QString txtuid() const override { return uid; }
+    QString txtpwd() const override { return pwd; }
+    bool optAccess() const override { return access; }
     bool chkLikelAt() const override { return false; }
 
     void setTxtQTY(const QString& t) override
@@ -429,6 +458,208 @@ void printRate(const char* name, long long rows, const char* unit, double secs, 
                 rows / secs, unit, listRows / secs);
 }
 
+
+// The figures of one road's run, handed from its process to the parent.
+struct Figures {
+    bool finished = false;
+    char failure[1024] = {};
+    double whole = 0, cpu = 0, setup = 0;
+    double grouped = 0, updates0 = 0, writers0 = 0, check = 0;
+    double second = 0, updates1 = 0, writers1 = 0, report = 0;
+    long long updateCalls0 = 0, updateCalls1 = 0, newParts = 0, secondRows = 0;
+    int gridRows = 0;
+    long peakBeforeKb = 0, peakAfterKb = 0;
+};
+
+// One whole run on fresh copies of the generated files; sql picks the SQL
+// Server road for the catalogue.
+Figures runRoad(const Options& o, const QString& dir, const QString& genCatalogue, const QString& genPriceList,
+                bool sql)
+{
+    Figures f;
+    // The run works on copies; the generated files stay as they are.
+    const QString runCatalogue = dir + QStringLiteral("/Velkadine.mdb");
+    const QString runPriceList = dir + QStringLiteral("/PriceList_UD.mdb");
+    for (const char* suffix : {"-wal", "-shm"}) {
+        QFile::remove(runCatalogue + QLatin1String(suffix));
+        QFile::remove(runPriceList + QLatin1String(suffix));
+    }
+    copyFile(genCatalogue, runCatalogue);
+    copyFile(genPriceList, runPriceList);
+    {
+        // Write-ahead log on both roads (the Access road would set it when
+        // it opens the file; the SQL Server road finds it in the file).
+        fx::SqliteFile db(runCatalogue);
+        db.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    }
+
+    const QString pta = fx::ptaTable(o.label, kBrandId);
+    const long long partsBefore = scalar(runCatalogue, QStringLiteral("SELECT count(*) FROM ") + pta);
+
+    BenchOperator op;
+    op.priceList = runPriceList;
+    op.catalogue = runCatalogue;
+    if (sql) {
+        // What the operator types for the SQL Server choice; the database is
+        // the file, with the SQLite ODBC driver's options behind it.
+        fx::useTestOdbc();
+        op.access = false;
+        op.server = QStringLiteral("localhost");
+        op.uid = QStringLiteral("sa");
+        op.pwd = QStringLiteral("x");
+        op.dbq = runCatalogue + QStringLiteral(";SyncPragma=NORMAL;StepAPI=1");
+    }
+    RunState st(op);
+
+    // The label's own routines, timed through the run's test seams.
+    Clock::duration updateTime[2] = {}, writerTime[2] = {};
+    long long updateCalls[2] = {};
+    QString failure;
+    st.updatePartOverride = [&](RunState& s, const PartValues& v) -> int16_t {
+        const int pass = op.step == BenchOperator::Second ? 1 : 0;
+        const auto t = Clock::now();
+        try {
+            const int16_t r = UpdateRoutineForLabel(s.strVer)(s, v);
+            updateTime[pass] += Clock::now() - t;
+            ++updateCalls[pass];
+            return r;
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+            throw;
+        }
+    };
+    st.addNewPartsOverride = [&](RunState& s, int16_t groupNo) {
+        const int pass = op.step == BenchOperator::Second ? 1 : 0;
+        const auto t = Clock::now();
+        try {
+            if (AddNewPartsRoutine writer = NewPartsWriterForLabel(s.strVer))
+                writer(s, groupNo);
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+            throw;
+        }
+        writerTime[pass] += Clock::now() - t;
+    };
+
+    f.peakBeforeKb = peakKb();
+    const double cpuBefore = cpuSeconds();
+    const auto start = Clock::now();
+    cmdUpDate_Click(st);
+    const auto end = Clock::now();
+    f.cpu = cpuSeconds() - cpuBefore;
+    f.peakAfterKb = peakKb();
+
+    const QString last = op.messages.isEmpty() ? QString() : op.messages.back();
+    if (last != QStringLiteral("เสร็จแล้วจ้า")) {
+        const QByteArray why = (last + (failure.isEmpty() ? QString() : QStringLiteral("\n") + failure)).toUtf8();
+        std::strncpy(f.failure, why.constData(), sizeof f.failure - 1);
+        return f;
+    }
+    f.finished = true;
+    f.newParts = scalar(runCatalogue, QStringLiteral("SELECT count(*) FROM ") + pta) - partsBefore;
+    f.secondRows = scalar(runPriceList, QStringLiteral("SELECT count(*) FROM PriceListAll"));
+    f.whole = seconds(end - start);
+    f.setup = seconds(op.mark[BenchOperator::Grouped] - start);
+    f.grouped = op.span(BenchOperator::Grouped);
+    f.updates0 = seconds(updateTime[0]);
+    f.writers0 = seconds(writerTime[0]);
+    f.updateCalls0 = updateCalls[0];
+    f.check = op.span(BenchOperator::Check);
+    f.second = op.span(BenchOperator::Second);
+    f.updates1 = seconds(updateTime[1]);
+    f.writers1 = seconds(writerTime[1]);
+    f.updateCalls1 = updateCalls[1];
+    f.report = op.span(BenchOperator::Report);
+    f.gridRows = op.lastGridRow;
+    return f;
+}
+
+// runRoad in a child process.
+bool runRoadApart(const Options& o, const QString& dir, const QString& genCatalogue, const QString& genPriceList,
+                  bool sql, Figures& f)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    std::fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        Figures r;
+        try {
+            r = runRoad(o, dir, genCatalogue, genPriceList, sql);
+        } catch (const std::exception& e) {
+            std::strncpy(r.failure, e.what(), sizeof r.failure - 1);
+        }
+        const bool sent = write(fds[1], &r, sizeof r) == ssize_t(sizeof r);
+        _exit(sent ? 0 : 1);
+    }
+    close(fds[1]);
+    size_t got = 0;
+    while (child > 0 && got < sizeof f) {
+        const ssize_t n = read(fds[0], reinterpret_cast<char*>(&f) + got, sizeof f - got);
+        if (n <= 0)
+            break;
+        got += size_t(n);
+    }
+    close(fds[0]);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || got != sizeof f)
+        return false;
+    return true;
+}
+
+void printFigures(const Figures& f, long long M)
+{
+    std::printf("\nwhole run: %.2f s, %.0f price-list rows/s, %.1f us per row\n", f.whole, M / f.whole,
+                1e6 * f.whole / M);
+    std::printf("processor time of the run: %.2f s (%.0f rows per processor second)\n", f.cpu, M / f.cpu);
+    std::printf("steps:\n");
+    std::printf("  %-22s %8.2f s (checks, connections, staging table)\n", "set-up", f.setup);
+    printRate("grouped pass", M, "rows", f.grouped, M);
+    printRate("  part updates", f.updateCalls0, "calls", f.updates0, M);
+    printRate("  new-part writers", f.newParts, "new parts", f.writers0, M);
+    printRate("  reading, progress", M, "rows", f.grouped - f.updates0 - f.writers0, M);
+    printRate("first price check", M, "rows", f.check, M);
+    printRate("second pass", f.secondRows, "rows", f.second, M);
+    printRate("  part updates", f.updateCalls1, "calls", f.updates1, M);
+    printRate("  new-part writers", 0, "parts", f.writers1, M);
+    printRate("final price check", M, "rows", f.report, M);
+    std::printf("new-part writers, both passes: %lld new parts in %.2f s, %.0f parts/s\n", f.newParts,
+                f.writers0 + f.writers1, f.newParts / std::max(1e-9, f.writers0 + f.writers1));
+    std::printf("price checks, both: %.2f s, %.0f list rows/s per check\n", f.check + f.report,
+                2 * M / std::max(1e-9, f.check + f.report));
+    std::printf("rows left in the grid: %d\n", f.gridRows);
+    std::printf("peak memory (ru_maxrss): %.1f MB (%.1f MB before the run)\n", f.peakAfterKb / 1024.0,
+                f.peakBeforeKb / 1024.0);
+}
+
+// The two roads' figures side by side, with the SQL Server road's time as a
+// multiple of the Access road's.
+void printSideBySide(const Figures& a, const Figures& q, long long M)
+{
+    auto line = [](const char* name, double ta, double tq) {
+        std::printf("  %-22s %9.2f s %9.2f s %8.2f x\n", name, ta, tq, ta > 0 ? tq / ta : 0.0);
+    };
+    std::printf("\n  %-22s %11s %11s %10s\n", "", "Access", "SQL Server", "SQL/Access");
+    line("whole run", a.whole, q.whole);
+    std::printf("  %-22s %9.0f/s %9.0f/s\n", "  price-list rows", M / a.whole, M / q.whole);
+    std::printf("  %-22s %9.1f us %8.1f us\n", "  per row", 1e6 * a.whole / M, 1e6 * q.whole / M);
+    line("processor time", a.cpu, q.cpu);
+    line("set-up", a.setup, q.setup);
+    line("grouped pass", a.grouped, q.grouped);
+    line("  part updates", a.updates0, q.updates0);
+    line("  new-part writers", a.writers0, q.writers0);
+    line("  reading, progress", a.grouped - a.updates0 - a.writers0, q.grouped - q.updates0 - q.writers0);
+    line("first price check", a.check, q.check);
+    line("second pass", a.second, q.second);
+    line("  part updates", a.updates1, q.updates1);
+    line("final price check", a.report, q.report);
+    std::printf("  %-22s %9lld   %9lld\n", "new parts", a.newParts, q.newParts);
+    std::printf("  %-22s %9d   %9d\n", "rows left in the grid", a.gridRows, q.gridRows);
+    std::printf("  %-22s %8.1f MB %8.1f MB\n", "peak memory", a.peakAfterKb / 1024.0, q.peakAfterKb / 1024.0);
+}
+
 }   // namespace
 
 int main(int argc, char** argv)
@@ -494,100 +725,26 @@ int main(int argc, char** argv)
         std::printf("reusing the generated files\n");
     }
 
-    // The run works on copies; the generated files stay as they are.
-    const QString runCatalogue = dir + QStringLiteral("/Velkadine.mdb");
-    const QString runPriceList = dir + QStringLiteral("/PriceList_UD.mdb");
-    for (const char* suffix : {"-wal", "-shm"}) {
-        QFile::remove(runCatalogue + QLatin1String(suffix));
-        QFile::remove(runPriceList + QLatin1String(suffix));
-    }
-    copyFile(genCatalogue, runCatalogue);
-    copyFile(genPriceList, runPriceList);
-
-    const QString pta = fx::ptaTable(o.label, kBrandId);
-    const long long partsBefore = scalar(runCatalogue, QStringLiteral("SELECT count(*) FROM ") + pta);
-
-    BenchOperator op;
-    op.priceList = runPriceList;
-    op.catalogue = runCatalogue;
-    RunState st(op);
-
-    // The label's own routines, timed through the run's test seams.
-    Clock::duration updateTime[2] = {}, writerTime[2] = {};
-    long long updateCalls[2] = {};
-    QString failure;
-    st.updatePartOverride = [&](RunState& s, const PartValues& v) -> int16_t {
-        const int pass = op.step == BenchOperator::Second ? 1 : 0;
-        const auto t = Clock::now();
-        try {
-            const int16_t r = UpdateRoutineForLabel(s.strVer)(s, v);
-            updateTime[pass] += Clock::now() - t;
-            ++updateCalls[pass];
-            return r;
-        } catch (const std::exception& e) {
-            failure = QString::fromUtf8(e.what());
-            throw;
-        }
-    };
-    st.addNewPartsOverride = [&](RunState& s, int16_t groupNo) {
-        const int pass = op.step == BenchOperator::Second ? 1 : 0;
-        const auto t = Clock::now();
-        try {
-            if (AddNewPartsRoutine writer = NewPartsWriterForLabel(s.strVer))
-                writer(s, groupNo);
-        } catch (const std::exception& e) {
-            failure = QString::fromUtf8(e.what());
-            throw;
-        }
-        writerTime[pass] += Clock::now() - t;
-    };
-
-    const long peakBefore = peakKb();
-    const double cpuBefore = cpuSeconds();
-    const auto start = Clock::now();
-    cmdUpDate_Click(st);
-    const auto end = Clock::now();
-    const double cpu = cpuSeconds() - cpuBefore;
-    const long peakAfter = peakKb();
-
-    const QString last = op.messages.isEmpty() ? QString() : op.messages.back();
-    if (last != QStringLiteral("เสร็จแล้วจ้า")) {
-        std::printf("the run did not finish: %s\n", last.toUtf8().constData());
-        if (!failure.isEmpty())
-            std::printf("%s\n", failure.toUtf8().constData());
-        return 1;
-    }
-
-    const long long partsAfter = scalar(runCatalogue, QStringLiteral("SELECT count(*) FROM ") + pta);
-    const long long secondRows = scalar(runPriceList, QStringLiteral("SELECT count(*) FROM PriceListAll"));
     const long long M = o.rows;
-    const long long newParts = partsAfter - partsBefore;
-    const double whole = seconds(end - start);
-
-    std::printf("\nwhole run: %.2f s, %.0f price-list rows/s, %.1f us per row\n", whole, M / whole, 1e6 * whole / M);
-    std::printf("processor time of the run: %.2f s (%.0f rows per processor second)\n", cpu, M / cpu);
-    std::printf("steps:\n");
-    std::printf("  %-22s %8.2f s (checks, connections, staging table)\n", "set-up",
-                seconds(op.mark[BenchOperator::Grouped] - start));
-    const double grouped = op.span(BenchOperator::Grouped);
-    printRate("grouped pass", M, "rows", grouped, M);
-    printRate("  part updates", updateCalls[0], "calls", seconds(updateTime[0]), M);
-    printRate("  new-part writers", newParts, "new parts", seconds(writerTime[0]), M);
-    printRate("  reading, progress", M, "rows", grouped - seconds(updateTime[0]) - seconds(writerTime[0]), M);
-    printRate("first price check", M, "rows", op.span(BenchOperator::Check), M);
-    const double second = op.span(BenchOperator::Second);
-    printRate("second pass", secondRows, "rows", second, M);
-    printRate("  part updates", updateCalls[1], "calls", seconds(updateTime[1]), M);
-    printRate("  new-part writers", 0, "parts", seconds(writerTime[1]), M);
-    printRate("final price check", M, "rows", op.span(BenchOperator::Report), M);
-    std::printf("new-part writers, both passes: %lld new parts in %.2f s, %.0f parts/s\n", newParts,
-                seconds(writerTime[0] + writerTime[1]),
-                newParts / std::max(1e-9, seconds(writerTime[0] + writerTime[1])));
-    std::printf("price checks, both: %.2f s, %.0f list rows/s per check\n",
-                op.span(BenchOperator::Check) + op.span(BenchOperator::Report),
-                2 * M / std::max(1e-9, op.span(BenchOperator::Check) + op.span(BenchOperator::Report)));
-    std::printf("rows left in the grid: %d\n", op.lastGridRow);
-    std::printf("peak memory (ru_maxrss): %.1f MB (%.1f MB before the run)\n", peakAfter / 1024.0,
-                peakBefore / 1024.0);
+    Figures figures[2];   // Access, SQL Server
+    for (int r = 0; r < 2; ++r) {
+        const bool sql = r == 1;
+        if (!(sql ? o.sql : o.access))
+            continue;
+        const char* name = sql ? "SQL Server" : "Access";
+        if (!runRoadApart(o, dir, genCatalogue, genPriceList, sql, figures[r])) {
+            std::printf("the %s road's run failed\n", name);
+            return 1;
+        }
+        if (!figures[r].finished) {
+            std::printf("the %s road's run did not finish: %s\n", name, figures[r].failure);
+            return 1;
+        }
+        if (o.access && o.sql)
+            std::printf("\n%s road:", name);
+        printFigures(figures[r], M);
+    }
+    if (o.access && o.sql)
+        printSideBySide(figures[0], figures[1], M);
     return 0;
 }

@@ -240,15 +240,12 @@ void Connection::settleRecordsets()
 long long Connection::Execute(const QString& sql)
 {
     StatementLog::append(sql);
-    Backend& b = backend();
-    settleRecordsets();
-    return b.execute(sql);
+    return backend().execute(sql);
 }
 
 void Connection::BeginTrans()
 {
     Backend& b = backend();
-    settleRecordsets();
     if (m_inTransaction)
         throw DbError(QStringLiteral("A transaction is already pending on this connection."),
                       QStringLiteral("BeginTrans"));
@@ -261,7 +258,6 @@ void Connection::CommitTrans()
     Backend& b = backend();
     if (!m_inTransaction)
         throw DbError(QStringLiteral("No transaction is active."), QStringLiteral("CommitTrans"));
-    settleRecordsets();
     m_inTransaction = false;
     b.commit();
 }
@@ -271,7 +267,6 @@ void Connection::RollbackTrans()
     Backend& b = backend();
     if (!m_inTransaction)
         throw DbError(QStringLiteral("No transaction is active."), QStringLiteral("RollbackTrans"));
-    settleRecordsets();
     m_inTransaction = false;
     b.rollback();
 }
@@ -291,6 +286,7 @@ Backend& Connection::backend()
     if (!m_backend)
         throw DbError(QStringLiteral("The operation is not allowed when the object is closed."),
                       maskPassword(ConnectionString));
+    settleRecordsets();
     return *m_backend;
 }
 
@@ -640,7 +636,6 @@ void Recordset::Update()
         throw DbError(QStringLiteral("The recordset cannot be updated: its select does not name one table."),
                       m_sql);
     Backend& b = m_cn->backend();
-    m_cn->settleRecordsets();
     const bool odbc = b.isOdbc();
 
     if (m_adding) {

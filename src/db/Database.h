@@ -54,6 +54,8 @@ void append(const QString& statement);
 // refused password would), before any driver is touched. Tests only.
 namespace testing {
 void failNextOpens(int n);
+// Rows the ODBC backend has fetched in this process so far.
+long long odbcRowsFetched();
 }
 
 class Backend;   // one open database session (SQLite or ODBC)
@@ -90,7 +92,10 @@ public:
     // ODBC (false for the SQLite stand-in of an Access file).
     bool isOdbc() const;
 
-    Backend& backend();          // for Recordset; throws when closed
+    // The session, for Recordset; throws when closed. Every statement
+    // reaches the database through here, so every recordset open on this
+    // connection first reads the rest of its rows (see settleRecordsets).
+    Backend& backend();
 
 private:
     std::unique_ptr<Backend> m_backend;
@@ -98,8 +103,9 @@ private:
     // Recordsets open on this connection: closing the connection closes them.
     std::vector<class Recordset*> m_recordsets;
     void closeRecordsets();
-    // Reads the rest of every recordset open on this connection before a
-    // statement changes the database, so each keeps the rows of its open.
+    // Reads the rest of every recordset open on this connection before it
+    // runs another statement: each keeps the rows of its open, and a SQL
+    // Server connection, which carries one active result at a time, is free.
     void settleRecordsets();
     friend class Recordset;
 };
@@ -127,8 +133,10 @@ private:
     QVariant m_value;
 };
 
-// A recordset reads its rows when it opens (a snapshot). Closing its
-// connection closes it (as the connection closes its recordsets).
+// A recordset shows the rows of the moment it opened (a snapshot). It reads
+// them as far as the reader goes, and the rest when its connection runs
+// another statement. Closing its connection closes it (as the connection
+// closes its recordsets).
 class Recordset {
 public:
     Recordset();

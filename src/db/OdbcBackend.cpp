@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QMutex>
+#include <atomic>
 #include <cstring>
 
 #include "db/Backend.h"
@@ -12,6 +13,8 @@
 
 namespace db {
 namespace {
+
+std::atomic<long long> g_rowsFetched{0};
 
 QString diagnostics(SQLSMALLINT type, SQLHANDLE h)
 {
@@ -48,10 +51,17 @@ SQLHENV environment()
 // A statement handle freed on every road out.
 struct Stmt {
     SQLHSTMT h = SQL_NULL_HSTMT;
-    ~Stmt()
+    Stmt() = default;
+    Stmt(Stmt&& o) noexcept : h(o.h) { o.h = SQL_NULL_HSTMT; }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+    Stmt& operator=(Stmt&&) = delete;
+    ~Stmt() { reset(); }
+    void reset()
     {
         if (h != SQL_NULL_HSTMT)
             SQLFreeHandle(SQL_HANDLE_STMT, h);
+        h = SQL_NULL_HSTMT;
     }
 };
 
@@ -119,42 +129,15 @@ public:
 
     ResultSet query(const QString& sql) override
     {
-        Stmt st = newStatement(sql);
-        const QByteArray text = sql.toUtf8();
-        SQLRETURN rc = SQLExecDirectA(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())),
-                                      SQLINTEGER(text.size()));
         ResultSet rs;
-        if (rc == SQL_NO_DATA)
-            return rs;
-        check(rc, st.h, sql);
-        SQLSMALLINT ncols = 0;
-        check(SQLNumResultCols(st.h, &ncols), st.h, sql);
-        std::vector<SQLSMALLINT> types(ncols);
-        std::vector<SQLSMALLINT> scales(ncols);
-        for (SQLSMALLINT i = 0; i < ncols; ++i) {
-            SQLCHAR name[512] = {0};
-            SQLSMALLINT nameLen = 0, type = 0, scale = 0, nullable = 0;
-            SQLULEN size = 0;
-            check(SQLDescribeColA(st.h, SQLUSMALLINT(i + 1), name, sizeof name, &nameLen, &type, &size, &scale,
-                                  &nullable),
-                  st.h, sql);
-            rs.columns << QString::fromUtf8(reinterpret_cast<char*>(name));
-            types[i] = type;
-            scales[i] = scale;
-        }
-        while (true) {
-            rc = SQLFetch(st.h);
-            if (rc == SQL_NO_DATA)
-                break;
-            check(rc, st.h, sql);
-            std::vector<QVariant> row;
-            row.reserve(ncols);
-            for (SQLSMALLINT i = 0; i < ncols; ++i)
-                row.push_back(readColumn(st.h, SQLUSMALLINT(i + 1), types[i], scales[i], sql));
+        std::unique_ptr<Cursor> cursor = openCursor(sql, rs.columns);
+        std::vector<QVariant> row;
+        while (cursor->next(row))
             rs.rows.push_back(std::move(row));
-        }
         return rs;
     }
+
+    std::unique_ptr<Cursor> openCursor(const QString& sql, QStringList& columns) override;
 
     void begin() override
     {
@@ -166,6 +149,7 @@ public:
     void rollback() override { endTran(SQL_ROLLBACK, QStringLiteral("RollbackTrans")); }
 
 private:
+    friend class OdbcCursor;
     SQLHDBC m_dbc;
     int m_timeout;
     bool m_inTx = false;
@@ -343,7 +327,97 @@ private:
     }
 };
 
+// A select read one SQLFetch per row. The first row is fetched when it
+// opens; at the end, or when the cursor goes before it, the statement is
+// freed, which ends its result on the connection.
+class OdbcCursor : public Cursor {
+public:
+    OdbcCursor(Stmt st, QString sql) : m_st(std::move(st)), m_sql(std::move(sql)) {}
+
+    // Describes the columns into `columns` and reads the first row.
+    void start(QStringList& columns)
+    {
+        SQLSMALLINT ncols = 0;
+        OdbcBackend::check(SQLNumResultCols(m_st.h, &ncols), m_st.h, m_sql);
+        m_types.resize(size_t(ncols));
+        m_scales.resize(size_t(ncols));
+        for (SQLSMALLINT i = 0; i < ncols; ++i) {
+            SQLCHAR name[512] = {0};
+            SQLSMALLINT nameLen = 0, type = 0, scale = 0, nullable = 0;
+            SQLULEN size = 0;
+            OdbcBackend::check(SQLDescribeColA(m_st.h, SQLUSMALLINT(i + 1), name, sizeof name, &nameLen, &type,
+                                               &size, &scale, &nullable),
+                               m_st.h, m_sql);
+            columns << QString::fromUtf8(reinterpret_cast<char*>(name));
+            m_types[size_t(i)] = type;
+            m_scales[size_t(i)] = scale;
+        }
+        m_held = fetch(m_first);
+    }
+
+    bool next(std::vector<QVariant>& row) override
+    {
+        if (m_held) {
+            m_held = false;
+            row = std::move(m_first);
+            return true;
+        }
+        return fetch(row);
+    }
+
+private:
+    Stmt m_st;
+    QString m_sql;
+    std::vector<SQLSMALLINT> m_types, m_scales;
+    std::vector<QVariant> m_first;
+    bool m_held = false;   // m_first is read and not yet handed out
+
+    bool fetch(std::vector<QVariant>& row)
+    {
+        if (m_st.h == SQL_NULL_HSTMT)
+            return false;
+        const SQLRETURN rc = SQLFetch(m_st.h);
+        if (rc == SQL_NO_DATA) {
+            m_st.reset();
+            return false;
+        }
+        try {
+            OdbcBackend::check(rc, m_st.h, m_sql);
+            row.clear();
+            row.reserve(m_types.size());
+            for (size_t i = 0; i < m_types.size(); ++i)
+                row.push_back(OdbcBackend::readColumn(m_st.h, SQLUSMALLINT(i + 1), m_types[i], m_scales[i], m_sql));
+        } catch (...) {
+            m_st.reset();
+            throw;
+        }
+        ++g_rowsFetched;
+        return true;
+    }
+};
+
+std::unique_ptr<Cursor> OdbcBackend::openCursor(const QString& sql, QStringList& columns)
+{
+    Stmt st = newStatement(sql);
+    const QByteArray text = sql.toUtf8();
+    const SQLRETURN rc = SQLExecDirectA(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())),
+                                        SQLINTEGER(text.size()));
+    if (rc == SQL_NO_DATA)
+        return std::make_unique<OdbcCursor>(Stmt(), sql);   // no result: no rows, no columns
+    check(rc, st.h, sql);
+    auto cursor = std::make_unique<OdbcCursor>(std::move(st), sql);
+    cursor->start(columns);
+    return cursor;
+}
+
 }   // namespace
+
+namespace testing {
+long long odbcRowsFetched()
+{
+    return g_rowsFetched.load();
+}
+}   // namespace testing
 
 std::unique_ptr<Backend> openOdbcBackend(const QString& connectionString, int timeoutSeconds,
                                          const QString& maskedCn)
