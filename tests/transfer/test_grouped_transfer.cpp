@@ -8,8 +8,9 @@
 using namespace transfertest;
 
 // The part line: kind and number, the Thai name (the English one when the
-// Thai is blank), and the models.
-TEST(GroupedTransfer, GroupOfThreeRowsShowsEachRowLeftPercentAndPartLineInPartNumberOrder)
+// Thai is blank), and the models. An empty group still empties the brand's
+// staged rows and runs the writer.
+TEST(GroupedTransfer, GroupOfThreeRowsInPartNumberOrderThenAnEmptyGroup)
 {
     TransferSetup s;
     fx::PriceRow withKind = fx::row("1", "A1", "FILTER", 10);
@@ -17,41 +18,31 @@ TEST(GroupedTransfer, GroupOfThreeRowsShowsEachRowLeftPercentAndPartLineInPartNu
     withKind.Model[1] = "Y";
     fx::PriceRow noThai = fx::row("1", "A3", "  ", 10);
     noThai.EName = "OIL FILTER";
-    s.open({{4, {noThai, withKind, fx::row("", "A2", "FILTER", 10)}}});
+    s.open({{4, {noThai, withKind, fx::row("", "A2", "FILTER", 10)}}, {5, {}}});
+    s.catalogDb().exec("INSERT INTO PriceList (BrandID) VALUES (7), (8)");
     TransferGroupedPriceList(s.st);
     EXPECT_EQ(s.op.qtyLines, (QStringList{Moving() + "UD", Changing() + "UD_4  (2)  33 %",
                                           Changing() + "UD_4  (1)  66 %", Changing() + "UD_4  (0)  100 %",
-                                          Adding() + "UD  100 %"}));
+                                          Adding() + "UD  100 %", Adding() + "UD  100 %"}));
     EXPECT_EQ(s.op.partLines, (QStringList{"1-A1 - FILTER   X, Y", "A2 - FILTER   ", "1-A3 - OIL FILTER   "}));
     EXPECT_EQ(s.parts(), (QStringList{"1|A1", "|A2", "1|A3"}));
-    EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{4}));
+    EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{4, 5}));
     EXPECT_FALSE(s.st.rsWork1.isOpen());
+    EXPECT_EQ(s.catalogDb().count("PriceList", "BrandID = 7"), 0);
+    EXPECT_EQ(s.catalogDb().count("PriceList", "BrandID = 8"), 1);
 }
 
-TEST(GroupedTransfer, AlternatesArePackedToTheFront)
-{
-    const std::vector<std::array<std::array<QString, 5>, 2>> rows = {
-        {{{"a", "b", "", "d", "e"}, {"A", "B", "", "D", "E"}}},
-        {{{"", "", "c", "", "e"}, {"", "", "C", "", "E"}}},
-        {{{"", "", "", "", ""}, {"", "  ", "", "", " F "}}}};
-    const QStringList want = {"a,b,d,e,|A,B,D,E,", "c,e,,,|C,E,,,", ",,,,|F,,,,"};
-    for (size_t i = 0; i < rows.size(); ++i) {
-        TransferSetup s;
-        s.open({{1, {RowWithAlts("9", "P1", rows[i][0], rows[i][1])}}});
-        TransferGroupedPriceList(s.st);
-        ASSERT_FALSE(s.calls.empty());
-        EXPECT_EQ(Joined(s.calls[0].AKind) + "|" + Joined(s.calls[0].AltNO), want[i]);
-    }
-}
-
-TEST(GroupedTransfer, WhichAlternatesAreHandedOver)
+// Alternates are packed to the front, blanks around them trimmed first.
+// Handed over: not the part's own number, not one of the part's own
+// (non-blank) kind; each without alternates of its own.
+TEST(GroupedTransfer, AlternatesPackedAndWhichAreHandedOver)
 {
     TransferSetup s;
-    // Same number as the part: no. Same non-blank kind: no. Blank kind: yes.
-    // Other kind: yes. Each with no alternates of its own.
-    s.open({{1, {RowWithAlts("1", "P1", {"2", "1", "", "3", ""}, {"P1", "Q1", "Q2", "Q3", ""})}}});
+    s.open({{1, {RowWithAlts("1", "P1", {"2", "x", "1", "", "3"}, {"P1", "  ", "Q1", "Q2", " Q3 "})}}});
     TransferGroupedPriceList(s.st);
     EXPECT_EQ(s.parts(), (QStringList{"1|P1", "|Q2", "3|Q3"}));
+    ASSERT_EQ(s.calls.size(), 3u);
+    EXPECT_EQ(Joined(s.calls[0].AKind) + "|" + Joined(s.calls[0].AltNO), "2,1,,3,|P1,Q1,Q2,Q3,");
     for (size_t i = 1; i < s.calls.size(); ++i)
         EXPECT_EQ(Joined(s.calls[i].AKind) + "|" + Joined(s.calls[i].AltNO), ",,,,|,,,,");
 }
@@ -64,47 +55,30 @@ TEST(GroupedTransfer, EmptyCountListWorksNoGroupAndLeavesTheStagingTable)
     s.catalogDb().exec("INSERT INTO PriceList (BrandID) VALUES (7)");
     TransferGroupedPriceList(s.st);
     EXPECT_EQ(s.op.qtyLines, (QStringList{Moving() + "UD"}));
-    EXPECT_TRUE(s.writerCalls.empty());
-    EXPECT_TRUE(s.calls.empty());
+    EXPECT_TRUE(s.writerCalls.empty() && s.calls.empty());
     EXPECT_EQ(s.catalogDb().count("PriceList"), 1);
 }
 
-TEST(GroupedTransfer, EmptyGroupStillEmptiesTheBrandsStagingRowsAndRunsTheWriter)
-{
-    TransferSetup s;
-    s.open({{5, {}}});
-    s.catalogDb().exec("INSERT INTO PriceList (BrandID) VALUES (7), (8)");
-    TransferGroupedPriceList(s.st);
-    EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{5}));
-    EXPECT_EQ(s.catalogDb().count("PriceList", "BrandID = 7"), 0);
-    EXPECT_EQ(s.catalogDb().count("PriceList", "BrandID = 8"), 1);
-}
-
-TEST(GroupedTransfer, GroupsWorkedInAscendingOrderAndAGroupListedTwiceTwice)
+// Groups in ascending order, one listed twice is worked twice; a blank part
+// number is not handed over, its alternates are.
+TEST(GroupedTransfer, GroupsAscendingTwiceListedAndBlankPartNumber)
 {
     TransferSetup s;
     const std::vector<int> listed = {9, 3, 3};
-    s.open({{3, {fx::row("", "B", "X", 10)}}, {9, {fx::row("", "A", "X", 10)}}}, {}, &listed);
+    s.open({{3, {RowWithAlts("1", "   ", {}, {"Q1", "", "", "", ""}), fx::row("", "B", "X", 10)}},
+            {9, {fx::row("", "A", "X", 10)}}},
+           {}, &listed);
     TransferGroupedPriceList(s.st);
     EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{3, 3, 9}));
-    EXPECT_EQ(s.parts(), (QStringList{"|B", "|B", "|A"}));
-}
-
-TEST(GroupedTransfer, BlankPartNumberIsNotHandedOverButItsAlternatesAre)
-{
-    TransferSetup s;
-    s.open({{1, {RowWithAlts("1", "   ", {}, {"Q1", "", "", "", ""}), fx::row("", "A1", "X", 10)}}});
-    TransferGroupedPriceList(s.st);
-    EXPECT_EQ(s.parts(), (QStringList{"|Q1", "|A1"}));
+    EXPECT_EQ(s.parts(), (QStringList{"|Q1", "|B", "|Q1", "|B", "|A"}));
     EXPECT_EQ(s.op.qtyLines.mid(1, 2),
-              (QStringList{Changing() + "UD_1  (1)  50 %", Changing() + "UD_1  (0)  100 %"}));
+              (QStringList{Changing() + "UD_3  (1)  50 %", Changing() + "UD_3  (0)  100 %"}));
 }
 
 TEST(JoinModels, ListsTheNonBlankModelsCutToThirty)
 {
     const std::vector<std::pair<std::vector<QString>, QString>> cases = {
-        {{"A", "", "B"}, "A, B"},
-        {{"", "B"}, ", B"},
+        {{"", "B"}, ", B"},   // the first place is kept even when blank
         {{" A ", "  ", " C "}, "A, C"},
         {{"ABCDEFGHIJ", "KLMNOPQRST", "UVWXYZ1"}, "ABCDEFGHIJ, KLMNOPQRST, UVWXYZ"},
         {{"กกกกกกกกกกกกกกกกกกกกกกกกกกกกกกกก"}, "กกกกกกกกกกกกกกกกกกกกกกกกกกกกกก"},
