@@ -63,7 +63,6 @@ public:
 
     QString pta() const { return fx::ptaTable(ver, 7); }
     QString alt() const { return fx::altTable(ver, 7); }
-    QString altg() const { return fx::altGTable(ver, 7); }
     long long staged() { return cat->count(QStringLiteral("PriceList")); }
     QVariant counter(const QString& name = QStringLiteral("Pta7"))
     {
@@ -73,18 +72,13 @@ public:
     // The group rows as "part>alt" pairs, sorted.
     QStringList groupPairs()
     {
-        QStringList out;
-        for (const auto& r : cat->rows(QStringLiteral("Select PartID || '>' || AltID As p From %1 Order By p")
-                                           .arg(altg())))
-            out << r[0].toString();
-        return out;
+        const QString pairs = QStringLiteral("Select PartID || '>' || AltID As p From %1 Order By p");
+        const QVariant all = cat->scalar("Select group_concat(p) From (" + pairs.arg(fx::altGTable(ver, 7)) + ")");
+        return all.toString().split(',');
     }
 
     QString ver;
     std::unique_ptr<fx::SqliteFile> cat;
 };
-
-// The full mesh of three parts 1, 2 and 3.
-inline const QStringList kMesh3{"1>2", "1>3", "2>1", "2>3", "3>1", "3>2"};
 
 }   // namespace nptest
