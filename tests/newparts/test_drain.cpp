@@ -34,32 +34,22 @@ TEST(DrainLoop, ProgressLinesAndANewAlternateAddedOnce)
 }
 
 // The counter refuses to move past 2: P2 and its rows are written, then its
-// alternate P3 gets no identifier. Only P2's part is rolled back (with its
-// bar code); its staged row stays, the part committed before stays.
+// alternate P3 gets no identifier. Only P2's part is rolled back; its staged
+// row stays, the part committed before stays.
 TEST(DrainLoop, NoIdentifierIsAnErrorThatRollsBackOnlyThatPart)
 {
-    const std::tuple<const char*, Writer, const char*> cases[] = {{"V.31", AddNewPartsV31, "Pta7"},
-                                                                  {"P.68 (Bar)", AddNewPartsP68Bar, "PartID"}};
-    for (const auto& [ver, writer, counter] : cases) {
-        SCOPED_TRACE(ver);
-        Bench b(QString::fromLatin1(ver));
-        b.cat->exec(QStringLiteral("Create Trigger stuck Before Update On LastID When NEW.NameID = '%1' And "
-                                   "NEW.LastID > 2 Begin Select Raise(Abort, 'stuck'); End")
-                        .arg(counter));
-        b.stage({{"Kind", "A"}, {"PartNO", "P1"}});
-        b.stage({{"Kind", "A"}, {"PartNO", "P2"}, {"AltNO_1", "P3"}});
-        b.stage({{"Kind", "A"}, {"PartNO", "P4"}});
-        const QString err = b.drain(writer);
-        EXPECT_TRUE(err.contains("P3") && err.contains(counter)) << err.toStdString();
-        EXPECT_EQ(b.cat->count(b.pta()) + b.cat->count(b.alt()), 2);
-        EXPECT_EQ(b.groupPairs(), QStringList{"1>0"});
-        EXPECT_EQ(b.counter(counter).toInt(), 1);
-        EXPECT_EQ(b.cat->count(QStringLiteral("PriceList"), QStringLiteral("PartNO In ('P2', 'P4')")), 2);
-        EXPECT_EQ(b.staged(), 2);
-        if (b.ver == QLatin1String("P.68 (Bar)")) {
-            EXPECT_EQ(b.cat->count(QStringLiteral("Pta_BarCode")), 1);
-        }
-    }
+    Bench b(QStringLiteral("V.31"));
+    b.cat->exec(QStringLiteral("Create Trigger stuck Before Update On LastID When NEW.LastID > 2 "
+                               "Begin Select Raise(Abort, 'stuck'); End"));
+    b.stage({{"Kind", "A"}, {"PartNO", "P1"}});
+    b.stage({{"Kind", "A"}, {"PartNO", "P2"}, {"AltNO_1", "P3"}});
+    b.stage({{"Kind", "A"}, {"PartNO", "P4"}});
+    const QString err = b.drain(AddNewPartsV31);
+    EXPECT_TRUE(err.contains("P3") && err.contains("Pta7")) << err.toStdString();
+    EXPECT_EQ(b.cat->count(b.pta()) + b.cat->count(b.alt()), 2);
+    EXPECT_EQ(b.groupPairs(), QStringList{"1>0"});
+    EXPECT_EQ(b.counter().toInt(), 1);
+    EXPECT_EQ(b.cat->count(QStringLiteral("PriceList"), QStringLiteral("PartNO In ('P2', 'P4')")), 2);
 }
 
 TEST(DrainLoop, StagedRowTheDeleteCannotMatchEndsTheDrain)
@@ -84,7 +74,6 @@ TEST(DrainLoop, FlagsAsDigitsAndLookupByTheNumber)
     for (const auto& [ver, writer, sqlServer, key] : cases) {
         SCOPED_TRACE(ver);
         Bench b(QString::fromLatin1(ver), sqlServer);
-        ASSERT_EQ(b.st.catalogIsSqlServer(), sqlServer);
         b.stage({{"Kind", "1"}, {"PartNO", "AB-12/34 5"}});
         fx::LogStatements log;
         ASSERT_EQ(b.drain(writer), QString());

@@ -9,12 +9,17 @@
 
 using namespace transfertest;
 
-// The part line: kind and number, the Thai name (the English one when the
-// Thai is blank), and the models (the first place kept even when blank, the
-// list cut to 30 characters). An empty group still runs the writer. The pass
-// over PriceListAll comes under "All" and the writer's group 0: a blank part
-// number there is shown but skipped, and no alternates are handed over.
-TEST(Transfer, GroupOfThreeRowsAnEmptyGroupThenPriceListAll)
+// Group 4, in part-number order: a blank part number is not handed over, its
+// alternates are. The part line: kind and number, the Thai name (the English
+// one when the Thai is blank), and the models (the first place kept even when
+// blank, the list cut to 30 characters). Alternates are packed to the front,
+// blanks around them trimmed first; handed over are those that are not the
+// part's own number nor of the part's own (non-blank) kind, each without
+// alternates of its own. The empty group 5 still runs the writer; the groups
+// are worked in ascending order, one listed twice twice. The pass over PriceListAll comes under "All"
+// and the writer's group 0: a blank part number there is shown but skipped,
+// and no alternates are handed over.
+TEST(Transfer, GroupsThenPriceListAll)
 {
     TransferSetup s;
     const QChar ko(0x0E01);
@@ -22,40 +27,30 @@ TEST(Transfer, GroupOfThreeRowsAnEmptyGroupThenPriceListAll)
     withKind.Model[1] = QString(31, ko);
     fx::PriceRow noThai = fx::row("1", "A3", "  ", 10);
     noThai.EName = "OIL FILTER";
-    s.open({{4, {noThai, withKind, fx::row("", "A2", "FILTER", 10)}}, {5, {}}},
-           {RowWithAlts("1", "P1", {"2"}, {"Q1", "", "Q3"}), fx::row("1", "  ", "X", 5)});
+    const fx::PriceRow withAlts = RowWithAlts("1", "A2", {"2", "x", "1", "", "3"}, {"A2", "  ", "Q1", "Q2", " Q3 "});
+    const fx::PriceRow blank = RowWithAlts("", "   ", {}, {"B1"});
+    const std::vector<int> listed = {5, 4, 5};
+    s.open({{4, {noThai, withKind, withAlts, blank}}, {5, {}}},
+           {RowWithAlts("1", "P1", {"2"}, {"Q1", "", "Q3"}), fx::row("1", "  ", "X", 5)}, &listed);
     s.catalogDb().exec("INSERT INTO PriceList (BrandID) VALUES (7), (8)");
     TransferGroupedPriceList(s.st);
     s.catalogDb().exec("INSERT INTO PriceList (BrandID) VALUES (7)");   // as the writer stages
     TransferPriceListAll(s.st);
     EXPECT_EQ(s.op.qtyLines,
-              (QStringList{Moving() + "UD", Changing() + "UD_4  (2)  33 %", Changing() + "UD_4  (1)  66 %",
-                           Changing() + "UD_4  (0)  100 %", Adding() + "UD  100 %", Adding() + "UD  100 %",
-                           Moving() + "UD", Changing() + "UD_All  (1)  50 %", Changing() + "UD_All  (0)  100 %",
-                           Adding() + "UD  100 %"}));
-    EXPECT_EQ(s.op.partLines, (QStringList{"1-A1 - FILTER   , " + QString(28, ko), "A2 - FILTER   ",
+              (QStringList{Moving() + "UD", Changing() + "UD_4  (3)  25 %", Changing() + "UD_4  (2)  50 %",
+                           Changing() + "UD_4  (1)  75 %", Changing() + "UD_4  (0)  100 %", Adding() + "UD  100 %",
+                           Adding() + "UD  100 %", Adding() + "UD  100 %", Moving() + "UD", Changing() + "UD_All  (1)  50 %",
+                           Changing() + "UD_All  (0)  100 %", Adding() + "UD  100 %"}));
+    EXPECT_EQ(s.op.partLines, (QStringList{" - NAME   ", "1-A1 - FILTER   , " + QString(28, ko), "1-A2 - NAME   ",
                                            "1-A3 - OIL FILTER   ", "1-P1 - NAME   ", "1- - X   "}));
-    ASSERT_EQ(s.parts(), (QStringList{"1|A1", "|A2", "1|A3", "1|P1"}));
-    EXPECT_EQ(Joined(s.calls[3].AltNO), ",,,,");
-    EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{4, 5, 0}));
+    ASSERT_EQ(s.parts(), (QStringList{"|B1", "1|A1", "1|A2", "|Q2", "3|Q3", "1|A3", "1|P1"}));
+    EXPECT_EQ(Joined(s.calls[2].AKind) + "|" + Joined(s.calls[2].AltNO), "2,1,,3,|A2,Q1,Q2,Q3,");
+    for (size_t i : {0, 1, 3, 4, 5, 6})
+        EXPECT_EQ(Joined(s.calls[i].AKind) + "|" + Joined(s.calls[i].AltNO), ",,,,|,,,,") << i;
+    EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{4, 5, 5, 0}));
     EXPECT_FALSE(s.st.rsWork1.isOpen());
     EXPECT_EQ(s.catalogDb().count("PriceList", "BrandID = 7"), 0);
     EXPECT_EQ(s.catalogDb().count("PriceList", "BrandID = 8"), 1);
-}
-
-// Alternates are packed to the front, blanks around them trimmed first.
-// Handed over: not the part's own number, not one of the part's own
-// (non-blank) kind; each without alternates of its own.
-TEST(Transfer, AlternatesPackedAndWhichAreHandedOver)
-{
-    TransferSetup s;
-    s.open({{1, {RowWithAlts("1", "P1", {"2", "x", "1", "", "3"}, {"P1", "  ", "Q1", "Q2", " Q3 "})}}});
-    TransferGroupedPriceList(s.st);
-    EXPECT_EQ(s.parts(), (QStringList{"1|P1", "|Q2", "3|Q3"}));
-    ASSERT_EQ(s.calls.size(), 3u);
-    EXPECT_EQ(Joined(s.calls[0].AKind) + "|" + Joined(s.calls[0].AltNO), "2,1,,3,|P1,Q1,Q2,Q3,");
-    for (size_t i = 1; i < s.calls.size(); ++i)
-        EXPECT_EQ(Joined(s.calls[i].AKind) + "|" + Joined(s.calls[i].AltNO), ",,,,|,,,,");
 }
 
 TEST(Transfer, EmptyCountListWorksNoGroupAndLeavesTheStagingTable)
@@ -68,22 +63,6 @@ TEST(Transfer, EmptyCountListWorksNoGroupAndLeavesTheStagingTable)
     EXPECT_EQ(s.op.qtyLines, (QStringList{Moving() + "UD"}));
     EXPECT_TRUE(s.writerCalls.empty() && s.calls.empty());
     EXPECT_EQ(s.catalogDb().count("PriceList"), 1);
-}
-
-// Groups in ascending order, one listed twice is worked twice; a blank part
-// number is not handed over, its alternates are.
-TEST(Transfer, GroupsAscendingTwiceListedAndBlankPartNumber)
-{
-    TransferSetup s;
-    const std::vector<int> listed = {9, 3, 3};
-    s.open({{3, {RowWithAlts("1", "   ", {}, {"Q1", "", "", "", ""}), fx::row("", "B", "X", 10)}},
-            {9, {fx::row("", "A", "X", 10)}}},
-           {}, &listed);
-    TransferGroupedPriceList(s.st);
-    EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{3, 3, 9}));
-    EXPECT_EQ(s.parts(), (QStringList{"|Q1", "|B", "|Q1", "|B", "|A"}));
-    EXPECT_EQ(s.op.qtyLines.mid(1, 2),
-              (QStringList{Changing() + "UD_3  (1)  50 %", Changing() + "UD_3  (0)  100 %"}));
 }
 
 // The groups take PartNew in place of PartNO (and compare alternates with
