@@ -52,12 +52,6 @@ public:
         fx::insertRow(*cat, QStringLiteral("PriceList"), row);
     }
 
-    // A catalogued part of the given kind and number.
-    void catalogued(int id, const char* kind, const char* no)
-    {
-        fx::insertPart(*cat, ver, 7, {{"PartID", id}, {"Kind", kind}, {"PartNO", no}, {"FPartNO", no}});
-    }
-
     // The writer under the run handler's catch: "" or the error's text.
     QString drain(Writer w, int16_t group = 1) { return guarded([&](RunState& s) { w(s, group); }); }
 

@@ -39,8 +39,9 @@ TEST(Transfer, GroupsThenPriceListAll)
     EXPECT_EQ(s.op.qtyLines,
               (QStringList{Moving() + "UD", Changing() + "UD_4  (3)  25 %", Changing() + "UD_4  (2)  50 %",
                            Changing() + "UD_4  (1)  75 %", Changing() + "UD_4  (0)  100 %", Adding() + "UD  100 %",
-                           Adding() + "UD  100 %", Adding() + "UD  100 %", Moving() + "UD", Changing() + "UD_All  (1)  50 %",
-                           Changing() + "UD_All  (0)  100 %", Adding() + "UD  100 %"}));
+                           Adding() + "UD  100 %", Adding() + "UD  100 %", Moving() + "UD",
+                           Changing() + "UD_All  (1)  50 %", Changing() + "UD_All  (0)  100 %",
+                           Adding() + "UD  100 %"}));
     EXPECT_EQ(s.op.partLines, (QStringList{" - NAME   ", "1-A1 - FILTER   , " + QString(28, ko), "1-A2 - NAME   ",
                                            "1-A3 - OIL FILTER   ", "1-P1 - NAME   ", "1- - X   "}));
     ASSERT_EQ(s.parts(), (QStringList{"|B1", "1|A1", "1|A2", "|Q2", "3|Q3", "1|A3", "1|P1"}));
