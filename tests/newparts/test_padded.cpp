@@ -1,7 +1,6 @@
 // The new-part writers of the zero-padded layout, "P.66 (Bar)" and
 // "P.68 (Bar)": keys with the kind, lookups by the search form, name
-// identifiers, bar codes and car-model links, groups in Pta_AltG_<nn>, and
-// what a failed part leaves behind.
+// identifiers, bar codes and car-model links, groups in Pta_AltG_<nn>.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -84,64 +83,51 @@ TEST_P(Padded, NewPartWithTwoAlternates)
     }
 }
 
-// P-1 is found (not updated, no alternates row); its new alternate P2
-// carries the staged row's names. Q1 of kind A names its own key and a kind
-// without a number: both skipped. P3 has P2's search form of the English
-// name, and its blank Thai name takes the English one; P4 has no names.
-TEST_P(Padded, FoundPartsNamesAndModels)
+// K-AB names ABK, its number and kind run together, which finds the part
+// itself, and one search form in two slots (one new part). P-1 is found (not
+// updated, no alternates row); its new alternate P2 carries the staged row's
+// names. Q1 of kind A names its own key and a kind without a number: both
+// skipped. P3 has P2's search form of the English name, and its blank Thai
+// name takes the English one; P4 has no names. A kind that cleans to nothing
+// keeps the hyphen in the key and still matches its staged row; quotes and
+// commas in a number are cleaned away.
+TEST_P(Padded, FoundPartsKeysNamesAndModels)
 {
     fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 50}, {"FPartNO", "P1"}, {"EName", "OLD"}, {"Price", 5}});
     fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 51}, {"FPartNO", "Q1A"}});
     const QString m30(30, QLatin1Char('M'));
+    b.stage({{"Kind", "K"}, {"PartNO", "AB"}, {"AltNO_1", "ABK"}, {"AltNO_3", "Z9"}, {"AltNO_4", "Z 9"}});
     b.stage({{"PartNO", "P-1"}, {"AltNO_1", "P2"}, {"EName", "Brake pad"}, {"TName", "เบรก"}, {"DisPrice", " 5' off "},
              {"Description", "it's"}, {"Model_1", m30 + "MMMMM"}, {"Model_2", "CIVIC, 'EX'"}});
     b.stage({{"Kind", "A"}, {"PartNO", "Q1"}, {"AKind_1", "A"}, {"AltNO_1", "Q1"}, {"AKind_2", "B"}});
     b.stage({{"PartNO", "P3"}, {"EName", "Brake-pad"}, {"TName", ""}});
     b.stage({{"PartNO", "P4"}, {"EName", ""}, {"TName", " "}});
+    b.stage({{"Kind", "-"}, {"PartNO", "Q1"}});
+    b.stage({{"PartNO", "R'1"}, {"AltNO_2", "R,1"}});
+    fx::LogStatements log;
     ASSERT_EQ(drain(), QString());
 
+    EXPECT_TRUE(log.entries().contains("Delete From PriceList Where BrandID = 7 And Kind = '-' And PartNO = 'Q1'"));
     EXPECT_EQ(b.row(QStringLiteral("Where PartID = 50")).value("EName").toString(), "OLD");
-    EXPECT_EQ(b.cat->count(b.alt()), 3);
-    EXPECT_EQ(b.groupPairs(), (QStringList{"1>50", "2>0", "3>0", "50>1", "51>0"}));
-    // Row 2 shares row 1's English search form; its Thai name is new ("เบรก" had 1).
+    EXPECT_EQ(b.cat->count(b.alt()), 7);
+    EXPECT_EQ(b.groupPairs(), (QStringList{"1>2", "2>1", "3>50", "4>0", "50>3", "51>0", "5>0", "6>0", "7>0"}));
+    // Row 4 shares row 3's English search form; its Thai name is new (FILTER
+    // and ไส้กรอง of the first row had 1, "เบรก" 2).
     const std::tuple<int, const char*, QString> named[] = {
-        {1, "FEName", "Brakepad"}, {1, "ChrTName", "บ"}, {1, "ChrEName", "B"}, {1, "DisPrice", "5' off"},
-        {1, "Description", p68() ? "it's" : ""}, {1, "Model", p68() ? m30 : ""}, {1, "ENameID", "1"},
-        {2, "ENameID", "1"}, {2, "TName", "Brake-pad"}, {2, "FTName", "Brakepad"}, {2, "TNameID", "2"},
-        {3, "ENameID", "0"}, {3, "TNameID", "0"}, {3, "ChrEName", ""}, {3, "TName", ""}};
+        {1, "PartKey", "AB-K"}, {2, "PartKey", "Z9"}, {6, "PartKey", "Q1-"}, {7, "PartKey", "R1"},
+        {3, "FEName", "Brakepad"}, {3, "ChrTName", "บ"}, {3, "ChrEName", "B"}, {3, "DisPrice", "5' off"},
+        {3, "Description", p68() ? "it's" : ""}, {3, "Model", p68() ? m30 : ""}, {3, "ENameID", "2"},
+        {4, "ENameID", "2"}, {4, "TName", "Brake-pad"}, {4, "FTName", "Brakepad"}, {4, "TNameID", "3"},
+        {5, "ENameID", "0"}, {5, "TNameID", "0"}, {5, "ChrEName", ""}, {5, "TName", ""}, {6, "ENameID", "1"}};
     for (const auto& [id, col, want] : named)
         EXPECT_EQ(b.row(QStringLiteral("Where PartID = %1").arg(id)).value(col).toString(), want) << id << col;
-    EXPECT_EQ(b.counter(QStringLiteral("ENameID")).toInt() + b.counter(QStringLiteral("TNameID")).toInt(), 3);
+    EXPECT_EQ(b.counter(QStringLiteral("ENameID")).toInt() + b.counter(QStringLiteral("TNameID")).toInt(), 5);
     if (p68()) {   // models cleaned and cut to 30 everywhere
-        const auto names = b.cat->rows(QStringLiteral("Select ModelName From Pta_BrandCar Where PartID = 1 "
+        const auto names = b.cat->rows(QStringLiteral("Select ModelName From Pta_BrandCar Where PartID = 3 "
                                                       "Order By ModelID"));
         EXPECT_EQ(names, (std::vector<QVariantList>{{m30}, {QStringLiteral("CIVIC   EX")}}));
     }
 }
+
 INSTANTIATE_TEST_SUITE_P(Labels, Padded, ::testing::Values(kP66, kP68),
                          [](const auto& info) { return nameOf(info.param.ver); });
-
-// "P.68 (Bar)" after the second pass (group 0): an alternate that is the
-// part's number and kind run together finds the part itself, two slots of
-// one search form add one part, a kind that cleans to nothing keeps the
-// hyphen in the key and still matches its staged row; quotes and commas in
-// a number are cleaned away.
-TEST(PaddedP68, SelfAlternateRepeatedSlotAndEmptyCleanedKind)
-{
-    Bench b(QStringLiteral("P.68 (Bar)"));
-    b.stage({{"Kind", "K"}, {"PartNO", "AB"}, {"AltNO_1", "ABK"}, {"AltNO_3", "Z9"}, {"AltNO_4", "Z 9"}});
-    b.stage({{"Kind", "-"}, {"PartNO", "Q1"}});
-    b.stage({{"PartNO", "R'1"}, {"AltNO_2", "R,1"}});
-    fx::LogStatements log;
-    ASSERT_EQ(b.drain(AddNewPartsP68Bar, 0), QString());
-
-    EXPECT_EQ(log.startingWith("Insert Into Pta_BarCode"),
-              (QStringList{"Insert Into Pta_BarCode Values( 1, 7, 'AB-K' )",
-                           "Insert Into Pta_BarCode Values( 2, 7, 'Z9' )",
-                           "Insert Into Pta_BarCode Values( 3, 7, 'Q1-' )",
-                           "Insert Into Pta_BarCode Values( 4, 7, 'R1' )"}));
-    EXPECT_EQ(log.startingWith("Delete From PriceList").value(1),
-              "Delete From PriceList Where BrandID = 7 And Kind = '-' And PartNO = 'Q1'");
-    EXPECT_EQ(b.groupPairs(), (QStringList{"1>2", "2>1", "3>0", "4>0"}));
-    EXPECT_EQ(b.staged(), 0);
-}
