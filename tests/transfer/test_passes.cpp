@@ -24,7 +24,7 @@ TEST(Transfer, GroupsThenPriceListAll)
     TransferSetup s;
     const QChar ko(0x0E01);
     fx::PriceRow withKind = fx::row("1", "A1", "FILTER", 10);
-    withKind.Model[1] = QString(31, ko);
+    withKind.Model[1] = QString(29, ko);   // 31 with the ", " before it
     fx::PriceRow noThai = fx::row("1", "A3", "  ", 10);
     noThai.EName = "OIL FILTER";
     const fx::PriceRow withAlts = RowWithAlts("1", "A2", {"2", "x", "1", "", "3"}, {"A2", "  ", "Q1", "Q2", " Q3 "});
