@@ -52,18 +52,11 @@ public:
         fx::insertRow(*cat, QStringLiteral("PriceList"), row);
     }
 
-    // A catalogued part of the given kind and number.
-    void catalogued(int id, const char* kind, const char* no)
-    {
-        fx::insertPart(*cat, ver, 7, {{"PartID", id}, {"Kind", kind}, {"PartNO", no}, {"FPartNO", no}});
-    }
-
     // The writer under the run handler's catch: "" or the error's text.
     QString drain(Writer w, int16_t group = 1) { return guarded([&](RunState& s) { w(s, group); }); }
 
     QString pta() const { return fx::ptaTable(ver, 7); }
     QString alt() const { return fx::altTable(ver, 7); }
-    QString altg() const { return fx::altGTable(ver, 7); }
     long long staged() { return cat->count(QStringLiteral("PriceList")); }
     QVariant counter(const QString& name = QStringLiteral("Pta7"))
     {
@@ -73,18 +66,13 @@ public:
     // The group rows as "part>alt" pairs, sorted.
     QStringList groupPairs()
     {
-        QStringList out;
-        for (const auto& r : cat->rows(QStringLiteral("Select PartID || '>' || AltID As p From %1 Order By p")
-                                           .arg(altg())))
-            out << r[0].toString();
-        return out;
+        const QString pairs = QStringLiteral("Select PartID || '>' || AltID As p From %1 Order By p");
+        const QVariant all = cat->scalar("Select group_concat(p) From (" + pairs.arg(fx::altGTable(ver, 7)) + ")");
+        return all.toString().split(',');
     }
 
     QString ver;
     std::unique_ptr<fx::SqliteFile> cat;
 };
-
-// The full mesh of three parts 1, 2 and 3.
-inline const QStringList kMesh3{"1>2", "1>3", "2>1", "2>3", "3>1", "3>2"};
 
 }   // namespace nptest

@@ -1,12 +1,13 @@
 // The new-part writers of the zero-padded layout, "P.66 (Bar)" and
 // "P.68 (Bar)": keys with the kind, lookups by the search form, name
-// identifiers, bar codes and car-model links, groups in Pta_AltG_<nn>, and
-// what a failed part leaves behind.
+// identifiers, bar codes and car-model links, groups in Pta_AltG_<nn>.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "newparts/Bench.h"
 #include "newparts/NewParts.h"
-#include "newparts/PaddedParts.h"
+#include "transfer/Dispatch.h"
 
 using namespace nptest;
 
@@ -42,24 +43,25 @@ protected:
 
 }   // namespace
 
-TEST(PaddedKeys, NumberThenKindEachCleaned)
-{
-    const char* const cases[][3] = {
-        {"AB-12 C/D", "  ", "AB12CD"}, {"12 AB-34/C", "K", "12AB34C-K"}, {"", "B", "-B"}, {"", "", ""},
-        {"AB-12 C/D", "*", "AB12CD-"},   // a kind that cleans to nothing keeps the hyphen
-        {"O'NEIL,1", "", "ONEIL1"},      // quote and comma become blanks, then go
-    };
-    for (const auto& [number, kind, key] : cases)
-        EXPECT_EQ(newparts::PaddedPartKey(number, kind), key) << number << " / " << kind;
-}
-
 // "AB-12 C/D" of kind 1 with two new alternates, "X-1" without a kind and
 // "Y 2" of kind B; "X 1" has the key of "X-1" and is added once.
+// A BrandID too large for the suffix, or negative, stops the writer before
+// any statement (the staged row stays for the run that follows).
 TEST_P(Padded, NewPartWithTwoAlternates)
 {
+    // The dispatch reaches this writer.
+    EXPECT_TRUE(NewPartsWriterForLabel(b.ver) == GetParam().writer);
+    EXPECT_EQ(NewPartsWriterNameForLabel(b.ver), p68() ? "AddNewPartsP68Bar" : "AddNewPartsP66Bar");
     b.stage({{"Kind", "1"}, {"PartNO", "AB-12 C/D"}, {"AltNO_1", "X-1"}, {"AKind_2", "B"}, {"AltNO_2", "Y 2"},
              {"AltNO_3", "X 1"}, {"Model_1", "CAR MODEL"}, {"Description", "DESC"}, {"Import", "JP"},
              {"Price", 1250.5}, {"Sale", 0}, {"DisPrice", "5%"}});
+    for (int brand : {p68() ? 1000 : 100, -1}) {
+        b.st.lngBrandID = brand;
+        fx::LogStatements log;
+        EXPECT_TRUE(drain().contains(QStringLiteral("suffix")));
+        EXPECT_TRUE(log.entries().isEmpty());
+    }
+    b.st.lngBrandID = 7;
     fx::LogStatements log;
     ASSERT_EQ(drain(), QString());
 
@@ -68,140 +70,64 @@ TEST_P(Padded, NewPartWithTwoAlternates)
     EXPECT_EQ(rows[0], QString::fromUtf8(GetParam().mainRow).arg(fx::todayStamp()));
     EXPECT_EQ(log.startingWith("Insert Into Pta_Alt_").value(0), QString::fromUtf8(GetParam().altRow));
     EXPECT_EQ(b.cat->count(b.alt()), 3);
-    EXPECT_EQ(b.groupPairs(), kMesh3);
     const QVariantMap alt3 = b.row(QStringLiteral("Where PartID = 3"));
-    EXPECT_EQ(alt3.value("PartKey").toString(), "Y2-B");
-    EXPECT_EQ(alt3.value("FPartNO").toString(), "Y2B");
-    EXPECT_EQ(b.counter(QStringLiteral("PartID")).toInt(), 3);
+    EXPECT_EQ(alt3.value("PartKey").toString() + " " + alt3.value("FPartNO").toString(), "Y2-B Y2B");
     EXPECT_EQ(b.counter(QStringLiteral("ENameID")).toInt(), 1);
     EXPECT_EQ(b.op.partLines, QStringList{QStringLiteral("AB12CD-1 - ไส้กรอง   CAR MODEL")});
     if (p68()) {
-        const QStringList barCodes = log.startingWith("Insert Into Pta_BarCode");
-        EXPECT_EQ(barCodes.size(), 3);
-        EXPECT_EQ(barCodes.value(2), "Insert Into Pta_BarCode Values( 3, 7, 'Y2-B' )");
+        EXPECT_EQ(log.startingWith("Insert Into Pta_BarCode").value(2),
+                  "Insert Into Pta_BarCode Values( 3, 7, 'Y2-B' )");
         EXPECT_EQ(log.startingWith("Insert Into Pta_ModelID").value(0),
                   "Insert Into Pta_ModelID Values( 0, 7, 1, 'UDCARMODEL', 'CARMODEL', 'CAR MODEL', '', 0 )");
         EXPECT_EQ(b.cat->count(QStringLiteral("Pta_BrandCar"), QStringLiteral("ModelID = 1")), 3);
-        EXPECT_EQ(b.cat->count(QStringLiteral("Pta_Model")), 0);
     }
 }
 
-TEST_P(Padded, FoundPartsAreNotUpdatedAndTakeTheLoneRowWithoutAlternates)
+// K-AB names ABK, its number and kind run together, which finds the part
+// itself, and one search form in two slots (one new part). P-1 is found (not
+// updated, no alternates row); its new alternate P2 carries the staged row's
+// names. Q1 of kind A names its own key and a kind without a number: both
+// skipped. P3 has P2's search form of the English name, and its blank Thai
+// name takes the English one; P4 has no names. A kind that cleans to nothing
+// keeps the hyphen in the key and still matches its staged row; quotes and
+// commas in a number are cleaned away.
+TEST_P(Padded, FoundPartsKeysNamesAndModels)
 {
     fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 50}, {"FPartNO", "P1"}, {"EName", "OLD"}, {"Price", 5}});
     fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 51}, {"FPartNO", "Q1A"}});
-    b.stage({{"PartNO", "P-1"}, {"AltNO_1", "P2"}, {"EName", "NEW NAME"}});
-    // Its own key and a kind without a number: both skipped.
+    const QString m30(30, QLatin1Char('M'));
+    b.stage({{"Kind", "K"}, {"PartNO", "AB"}, {"AltNO_1", "ABK"}, {"AltNO_3", "Z9"}, {"AltNO_4", "Z 9"}});
+    b.stage({{"PartNO", "P-1"}, {"AltNO_1", "P2"}, {"EName", "Brake pad"}, {"TName", "เบรก"}, {"DisPrice", " 5' off "},
+             {"Description", "it's"}, {"Model_1", m30 + "MMMMM"}, {"Model_2", "CIVIC, 'EX'"}});
     b.stage({{"Kind", "A"}, {"PartNO", "Q1"}, {"AKind_1", "A"}, {"AltNO_1", "Q1"}, {"AKind_2", "B"}});
+    b.stage({{"PartNO", "P3"}, {"EName", "Brake-pad"}, {"TName", ""}});
+    b.stage({{"PartNO", "P4"}, {"EName", ""}, {"TName", " "}});
+    b.stage({{"Kind", "-"}, {"PartNO", "Q1"}});
+    b.stage({{"PartNO", "R'1"}, {"AltNO_2", "R,1"}});
+    fx::LogStatements log;
     ASSERT_EQ(drain(), QString());
 
+    EXPECT_TRUE(log.entries().contains("Delete From PriceList Where BrandID = 7 And Kind = '-' And PartNO = 'Q1'"));
     EXPECT_EQ(b.row(QStringLiteral("Where PartID = 50")).value("EName").toString(), "OLD");
-    EXPECT_DOUBLE_EQ(b.row(QStringLiteral("Where PartID = 50")).value("Price").toDouble(), 5);
-    EXPECT_EQ(b.cat->count(b.alt(), QStringLiteral("AltID = 50")), 0);
-    // The new alternate carries this staged row's names; one name draw each.
-    const QVariantMap alt = b.row(QStringLiteral("Where PartID = 1"));
-    EXPECT_EQ(alt.value("FEName").toString(), "NEWNAME");
-    EXPECT_EQ(alt.value("ENameID").toInt(), 1);
-    EXPECT_EQ(b.counter(QStringLiteral("ENameID")).toInt(), 1);
-    EXPECT_EQ(b.groupPairs(), (QStringList{"1>50", "50>1", "51>0"}));
-}
-
-TEST_P(Padded, NamesAreSharedBySearchFormAndBlankNamesHaveNone)
-{
-    b.stage({{"PartNO", "P1"}, {"EName", "Brake pad"}, {"TName", "เบรก"}, {"DisPrice", " 5' off "},
-             {"Description", "it's"}});
-    // The same search form; the blank Thai name takes the English one.
-    b.stage({{"PartNO", "P2"}, {"EName", "Brake-pad"}, {"TName", ""}});
-    b.stage({{"PartNO", "P3"}, {"EName", ""}, {"TName", " "}});
-    ASSERT_EQ(drain(), QString());
-
-    const QVariantMap r1 = b.row(QStringLiteral("Where PartID = 1"));
-    const QVariantMap r2 = b.row(QStringLiteral("Where PartID = 2"));
-    const QVariantMap r3 = b.row(QStringLiteral("Where PartID = 3"));
-    EXPECT_EQ(r1.value("ChrTName").toString(), QStringLiteral("บ"));
-    EXPECT_EQ(r1.value("ChrEName").toString(), "B");
-    EXPECT_EQ(r1.value("DisPrice").toString(), "5' off");
-    EXPECT_EQ(r1.value("Description").toString(), p68() ? "it's" : "");
-    EXPECT_EQ(r2.value("ENameID").toInt(), r1.value("ENameID").toInt());
-    EXPECT_EQ(r2.value("TName").toString(), "Brake-pad");
-    EXPECT_EQ(r2.value("FTName").toString(), "Brakepad");
-    EXPECT_EQ(r2.value("TNameID").toInt(), 2);   // "เบรก" had 1
-    EXPECT_EQ(r3.value("ENameID").toInt() + r3.value("TNameID").toInt(), 0);
-    EXPECT_EQ(r3.value("ChrEName").toString() + r3.value("TName").toString(), "");
-    EXPECT_EQ(b.counter(QStringLiteral("ENameID")).toInt(), 1);
-    EXPECT_EQ(b.counter(QStringLiteral("TNameID")).toInt(), 2);
-}
-
-TEST_P(Padded, BadSuffixFailsBeforeAnyStatement)
-{
-    b.stage({{"PartNO", "P1"}});
-    for (int brand : {p68() ? 1000 : 100, -1}) {
-        b.st.lngBrandID = brand;
-        fx::LogStatements log;
-        EXPECT_TRUE(drain().contains(QStringLiteral("suffix")));
-        EXPECT_TRUE(log.entries().isEmpty());
+    EXPECT_EQ(b.cat->count(b.alt()), 7);
+    EXPECT_EQ(b.groupPairs(), (QStringList{"1>2", "2>1", "3>50", "4>0", "50>3", "51>0", "5>0", "6>0", "7>0"}));
+    // Row 4 shares row 3's English search form; its Thai name is new (FILTER
+    // and ไส้กรอง of the first row had 1, "เบรก" 2).
+    const std::tuple<int, const char*, QString> named[] = {
+        {1, "PartKey", "AB-K"}, {2, "PartKey", "Z9"}, {6, "PartKey", "Q1-"}, {7, "PartKey", "R1"},
+        {3, "FEName", "Brakepad"}, {3, "ChrTName", "บ"}, {3, "ChrEName", "B"}, {3, "DisPrice", "5' off"},
+        {3, "Description", p68() ? "it's" : ""}, {3, "Model", p68() ? m30 : ""}, {3, "ENameID", "2"},
+        {4, "ENameID", "2"}, {4, "TName", "Brake-pad"}, {4, "FTName", "Brakepad"}, {4, "TNameID", "3"},
+        {5, "ENameID", "0"}, {5, "TNameID", "0"}, {5, "ChrEName", ""}, {5, "TName", ""}, {6, "ENameID", "1"}};
+    for (const auto& [id, col, want] : named)
+        EXPECT_EQ(b.row(QStringLiteral("Where PartID = %1").arg(id)).value(col).toString(), want) << id << col;
+    EXPECT_EQ(b.counter(QStringLiteral("ENameID")).toInt() + b.counter(QStringLiteral("TNameID")).toInt(), 5);
+    if (p68()) {   // models cleaned and cut to 30 everywhere
+        const auto names = b.cat->rows(QStringLiteral("Select ModelName From Pta_BrandCar Where PartID = 3 "
+                                                      "Order By ModelID"));
+        EXPECT_EQ(names, (std::vector<QVariantList>{{m30}, {QStringLiteral("CIVIC   EX")}}));
     }
-    EXPECT_EQ(b.staged(), 1);
-}
-
-// The "PartID" counter refuses to move past 2: P2 and its row are written,
-// then its alternate P3 gets no identifier.
-TEST_P(Padded, FailureInsideAPartRollsBackOnlyThatPartAndNothingHasIdentifier0)
-{
-    b.cat->exec(QStringLiteral("CREATE TRIGGER stuck BEFORE UPDATE ON LastID WHEN NEW.NameID = 'PartID' "
-                               "And NEW.LastID > 2 BEGIN SELECT RAISE(ABORT, 'stuck'); END"));
-    b.stage({{"PartNO", "P1"}});
-    b.stage({{"PartNO", "P2"}, {"AltNO_1", "P3"}});
-    EXPECT_TRUE(drain().contains(QStringLiteral("PartID")));
-    EXPECT_EQ(b.cat->count(QStringLiteral("PriceList"), QStringLiteral("PartNO = 'P2'")), 1);
-    EXPECT_EQ(b.staged(), 1);
-    EXPECT_EQ(b.cat->count(b.pta()), 1);   // P1 only
-    EXPECT_EQ(b.groupPairs(), QStringList{"1>0"});
-    EXPECT_EQ(b.counter(QStringLiteral("PartID")).toInt(), 1);
-    EXPECT_EQ(b.cat->count(QStringLiteral("Pta_BarCode")), p68() ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, Padded, ::testing::Values(kP66, kP68),
                          [](const auto& info) { return nameOf(info.param.ver); });
-
-// Models of "P.68 (Bar)": cleaned and cut to 30 everywhere; a part without
-// any gets the placeholder links.
-TEST(PaddedModels, CleanedCutAndPlaceholders)
-{
-    Bench b(QStringLiteral("P.68 (Bar)"));
-    const QString m30(30, QLatin1Char('M'));
-    b.stage({{"PartNO", "P1"}});
-    b.stage({{"PartNO", "P2"}, {"Model_1", m30 + "MMMMM"}, {"Model_2", "CIVIC, 'EX'"}});
-    ASSERT_EQ(b.drain(AddNewPartsP68Bar), QString());
-    EXPECT_EQ(b.cat->count(QStringLiteral("Pta_BrandCar"), QStringLiteral("PartID = 1 And ModelID = 0")), 1);
-    EXPECT_EQ(b.cat->count(QStringLiteral("Pta_Model"), QStringLiteral("PartID = 1")), 1);
-    EXPECT_EQ(b.row(QStringLiteral("Where PartID = 2")).value("Model").toString(), m30);
-    const auto names = b.cat->rows(QStringLiteral("Select ModelName From Pta_BrandCar Where PartID = 2 "
-                                                  "Order By ModelID"));
-    EXPECT_EQ(names, (std::vector<QVariantList>{{m30}, {QStringLiteral("CIVIC   EX")}}));
-}
-
-// "P.68 (Bar)" after the second pass (group 0): an alternate that is the
-// part's number and kind run together finds the part itself, two slots of
-// one search form add one part, a kind that cleans to nothing keeps the
-// hyphen in the key and still matches its staged row.
-TEST(PaddedP68, SelfAlternateRepeatedSlotAndEmptyCleanedKind)
-{
-    Bench b(QStringLiteral("P.68 (Bar)"));
-    b.stage({{"Kind", "K"}, {"PartNO", "AB"}, {"AltNO_1", "ABK"}, {"AltNO_3", "Z9"}, {"AltNO_4", "Z 9"}});
-    b.stage({{"Kind", "-"}, {"PartNO", "Q1"}});
-    b.stage({{"PartNO", "R1"}, {"AltNO_2", "R1"}});
-    fx::LogStatements log;
-    ASSERT_EQ(b.drain(AddNewPartsP68Bar, 0), QString());
-
-    EXPECT_EQ(b.op.qtyLines.value(2), QStringLiteral("กำลังเพิ่มข้อมูลใหม่  UD_0  (0)  100 %"));
-    EXPECT_EQ(log.startingWith("Insert Into Pta_BarCode"),
-              (QStringList{"Insert Into Pta_BarCode Values( 1, 7, 'AB-K' )",
-                           "Insert Into Pta_BarCode Values( 2, 7, 'Z9' )",
-                           "Insert Into Pta_BarCode Values( 3, 7, 'Q1-' )",
-                           "Insert Into Pta_BarCode Values( 4, 7, 'R1' )"}));
-    EXPECT_EQ(log.startingWith("Delete From PriceList").value(1),
-              "Delete From PriceList Where BrandID = 7 And Kind = '-' And PartNO = 'Q1'");
-    EXPECT_EQ(b.groupPairs(), (QStringList{"1>2", "2>1", "3>0", "4>0"}));
-    EXPECT_EQ(b.staged(), 0);
-}

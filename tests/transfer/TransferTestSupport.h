@@ -3,6 +3,7 @@
 // routine and the new-part writer, and the values handed over as text.
 #pragma once
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -47,9 +48,7 @@ inline QString Joined(const auto& texts)
 // models up to the last non-blank one.
 inline QString Described(const PartValues& v)
 {
-    QString models = Joined(v.Model);
-    while (models.endsWith(QLatin1Char(',')))
-        models.chop(1);
+    const QString models = Joined(v.Model).remove(QRegularExpression(QStringLiteral(",+$")));
     return QStringList{v.Kind, v.PartNO, Joined(v.AKind), Joined(v.AltNO), v.EName, v.TName, models, v.Description,
                        v.Import, v.Price.toText(), v.DisPrice, v.Sale.toText(), QString::number(v.DateStamp)}
         .join(QLatin1Char('|'));
