@@ -30,6 +30,8 @@ TEST(Dispatch, LabelsInOrderAndTheUpdateRoutineOfEach)
     }
     // Labels compare exactly and case-sensitively.
     EXPECT_TRUE(NewPartsWriterForLabel("v.31") == nullptr);
+    EXPECT_TRUE(NewPartsWriterForLabel("V.31 (Bar)") == nullptr);
+    EXPECT_FALSE(IsPaddedLayout("P.67 (Bar)"));
     EXPECT_TRUE(UpdateRoutineForLabel("p.66 (bar)") == &UpdatePartDefault);
     EXPECT_TRUE(IsPaddedLayout(" P.68 (Bar) "));
     // Three digits for "P.68 (Bar)" (the padded writers' tests check the
