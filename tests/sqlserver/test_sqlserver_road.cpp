@@ -6,14 +6,12 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <sql.h>
-#include <sqlext.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <cstring>
+#include <QProcess>
 #include <thread>
 #include <vector>
 
@@ -22,27 +20,21 @@
 
 namespace {
 
-// Whether the driver manager knows a driver named "SQL Server".
+// Whether the machine's driver registry has a driver named "SQL Server".
 bool SqlServerDriverRegistered()
 {
-    SQLHENV env = SQL_NULL_HENV;
-    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
-    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    SQLCHAR name[256], attrs[1024];
-    SQLSMALLINT nameLen = 0, attrsLen = 0;
-    bool found = false;
-    for (SQLUSMALLINT dir = SQL_FETCH_FIRST; !found && SQL_SUCCEEDED(SQLDriversA(env, dir, name, sizeof name, &nameLen,
-                                                                                 attrs, sizeof attrs, &attrsLen));
-         dir = SQL_FETCH_NEXT)
-        found = std::strcmp(reinterpret_cast<char*>(name), "SQL Server") == 0;
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
-    return found;
+    return QProcess::execute(QStringLiteral("odbcinst"), {"-q", "-d", "-n", "SQL Server"}) == 0;
 }
 
-// Listens on 127.0.0.1 at a port the system picks. The first connection's
-// first bytes are kept, then listening stops (a retry is refused) and the
-// connection is hung up. Every wait is bounded.
+// Listens on 127.0.0.1 at a port the system picks, keeps the first bytes of
+// the first connection, then stops listening (a retry is refused) and hangs
+// up. Every wait is bounded.
 struct HangUpListener {
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+    std::vector<unsigned char> received;   // read after join()
+    std::thread thread;
+
     HangUpListener()
     {
         sockaddr_in a{};
@@ -60,9 +52,8 @@ struct HangUpListener {
     {
         if (thread.joinable())
             thread.join();
-        if (fd >= 0)
+        else if (fd >= 0)
             ::close(fd);
-        fd = -1;
     }
     void serve()
     {
@@ -78,10 +69,6 @@ struct HangUpListener {
         if (c >= 0)
             ::close(c);
     }
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    int port = 0;
-    std::vector<unsigned char> received;   // read after join()
-    std::thread thread;
 };
 
 // Every table's definition and rows: what "nothing written" is checked
