@@ -78,24 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------- opening the catalogue
 
-TEST(OpenCatalogAccess, SecondPasswordWhenTheFirstIsRefusedAndNoThirdTry)
-{
-    RunSetup s;
-    db::testing::failNextOpens(1);
-    OpenCatalogAccess(s.st);
-    EXPECT_TRUE(s.st.cnCatalog->isOpen());
-    EXPECT_EQ(s.st.cnCatalog->ConnectionString,
-              AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=HUT627905"));
-    EXPECT_TRUE(s.op.messages.empty());
-
-    s.st.cnCatalog->Close();
-    db::testing::failNextOpens(2);
-    EXPECT_THROW(OpenCatalogAccess(s.st), db::DbError);
-    db::testing::failNextOpens(0);
-    EXPECT_FALSE(s.st.cnCatalog->isOpen());
-}
-
-TEST(ReconnectCatalog, RollsBackAndOpensANewConnection)
+TEST(OpenCatalog, ReconnectRollsBackAndOpensANewConnectionWithTheSecondPasswordWhenTheFirstIsRefused)
 {
     RunSetup s;
     OpenCatalog(s.st);
@@ -103,9 +86,18 @@ TEST(ReconnectCatalog, RollsBackAndOpensANewConnection)
     s.st.strSQL = QStringLiteral("Insert Into LastID Values( 'Pta7', 1 )");
     s.st.execCatalog();
     const db::Connection* before = s.st.cnCatalog.get();
+    db::testing::failNextOpens(1);
     ReconnectCatalog(s.st);
     EXPECT_NE(s.st.cnCatalog.get(), before);
     EXPECT_TRUE(s.st.cnCatalog->isOpen());
     EXPECT_FALSE(s.st.cnCatalog->InTransaction());
     EXPECT_EQ(s.catalogDb().count(QStringLiteral("LastID")), 0);
+    EXPECT_EQ(s.st.cnCatalog->ConnectionString, AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=HUT627905"));
+    EXPECT_TRUE(s.op.messages.empty());
+
+    s.st.cnCatalog->Close();
+    db::testing::failNextOpens(2);   // no third try
+    EXPECT_THROW(OpenCatalogAccess(s.st), db::DbError);
+    db::testing::failNextOpens(0);
+    EXPECT_FALSE(s.st.cnCatalog->isOpen());
 }

@@ -26,6 +26,8 @@ struct EarlyEnd {
     QString lastStatement;   // the last one the run issued ("": none)
 };
 
+void PrintTo(const EarlyEnd& c, std::ostream* os) { *os << c.name; }
+
 const fx::CatalogSpec kSmallLetters{.ver = "v.31", .withLabelTables = false};
 
 class EarlyEnds : public ::testing::TestWithParam<EarlyEnd> {};
