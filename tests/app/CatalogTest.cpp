@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrandCase{"ACDelcoIsChevrolet", "V.31", "ACDelco",
                   "INSERT INTO Brand VALUES (4, 'CHEVROLET_U'), (8, 'ACDelco')", 4,
                   {InBrand("CHEVROLET"), InBrand("CHEVROLET_U")}},
+        BrandCase{"P66InPtaBrandID", "P.66 (Bar)", "UD",
+                  "INSERT INTO Brand VALUES (7, 'UD'); INSERT INTO Pta_BrandID VALUES (12, 'UD')", 12, {InPta("UD")}},
         BrandCase{"P68InPtaBrandIDEvenWhenBrandListsIt", "P.68 (Bar)", "UD", "INSERT INTO Brand VALUES (7, 'UD')", 0,
                   {InPta("UD")}},
         BrandCase{"QuoteInBrandCodeIsDoubled", "V.31", "O'NEIL", "INSERT INTO Brand VALUES (2, 'O''NEIL')", 2,
