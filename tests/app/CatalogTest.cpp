@@ -13,17 +13,13 @@ using namespace apptest;
 TEST(CatalogVersion, The28LabelsAreAcceptedTrimmedAndOthersRefused)
 {
     RunSetup s;
-    std::vector<std::pair<QString, int16_t>> cases = {
-        {QStringLiteral("  P.52   "), 1}, {QStringLiteral("p.52"), 0}, {QStringLiteral("P.66 (BAR)"), 0},
-        {QStringLiteral("P.53"), 0}, {QStringLiteral("P.52\t"), 0}};
-    for (const QString& label : fx::versionLabels())
-        cases.push_back({label, 1});
-    for (const auto& [stored, accepted] : cases) {
+    QStringList refused = {"p.52", "P.66 (BAR)", "P.53", "P.52\t"};
+    for (const QString& stored : fx::versionLabels() + QStringList{"  P.52   "} + refused) {
         s.setVer(stored);
         OpenCatalog(s.st);
         LogStatements log;
-        EXPECT_EQ(CheckCatalogVersion(s.st), accepted) << stored.toStdString();
-        EXPECT_EQ(s.st.strVer, accepted ? stored.trimmed() : stored);
+        EXPECT_EQ(CheckCatalogVersion(s.st), refused.contains(stored) ? 0 : 1) << stored.toStdString();
+        EXPECT_EQ(s.st.strVer, refused.contains(stored) ? stored : stored.trimmed());
         EXPECT_EQ(log.entries(), QStringList{QStringLiteral("Select Ver From System ")});
         EXPECT_FALSE(s.st.rsWork2.isOpen());
         s.st.cnCatalog->Close();
@@ -36,8 +32,7 @@ struct BrandCase {
     const char* name;
     QString ver;
     QString brandCode;
-    std::vector<std::pair<int, QString>> brandRows;      // Brand(BrandID, BrandName)
-    std::vector<std::pair<int, QString>> ptaBrandRows;   // Pta_BrandID(BrandID, BrandCar)
+    QString rows;   // the catalogue's Brand(BrandID, BrandName) and Pta_BrandID(BrandID, BrandCar) rows
     int32_t expected;
     QStringList statements;
 };
@@ -48,10 +43,7 @@ TEST_P(BrandLookup, FindsTheFirstMatchingRowWithTheExactStatements)
 {
     const BrandCase& c = GetParam();
     RunSetup s(fx::CatalogSpec{.ver = c.ver, .withBrand = false});
-    for (const auto& [table, rows] : {std::pair("Brand", c.brandRows), std::pair("Pta_BrandID", c.ptaBrandRows)})
-        for (auto [id, name] : rows)
-            s.catalogDb().exec(
-                QString("INSERT INTO %1 VALUES (%2, '%3')").arg(table).arg(id).arg(name.replace("'", "''")));
+    s.catalogDb().exec(c.rows);
     s.st.strBrandCode = c.brandCode;
     s.st.strVer = c.ver;
     s.st.lngBrandID = 99;   // an earlier run's value is not kept
@@ -64,51 +56,31 @@ TEST_P(BrandLookup, FindsTheFirstMatchingRowWithTheExactStatements)
 }
 
 namespace {
-QString InBrand(const char* name)
-{
-    return QString("Select BrandID From Brand Where BrandName = '%1'").arg(name);
-}
-QString InPta(const char* name)
-{
-    return QString("Select BrandID From Pta_BrandID Where BrandCar = '%1'").arg(name);
-}
+QString InBrand(const char* name) { return QString("Select BrandID From Brand Where BrandName = '%1'").arg(name); }
+QString InPta(const char* name) { return QString("Select BrandID From Pta_BrandID Where BrandCar = '%1'").arg(name); }
 }   // namespace
 
 INSTANTIATE_TEST_SUITE_P(
     Catalog, BrandLookup,
     ::testing::Values(
-        BrandCase{"UDFirstStep", "V.31", "UD", {{3, "UD_U"}, {7, "UD"}}, {}, 7, {InBrand("UD")}},
-        BrandCase{"UDSecondStep", "V.31", "UD", {{9, "UD_U"}}, {}, 9, {InBrand("UD"), InBrand("UD_U")}},
-        BrandCase{"UDMissing", "V.31", "UD", {{5, "ISUZU"}}, {{4, "UD"}}, 0, {InBrand("UD"), InBrand("UD_U")}},
-        BrandCase{"UDVolvoThirdStep", "P.52", "UD_VOLVO", {{5, "UD"}}, {}, 5,
+        BrandCase{"UDSecondStep", "V.31", "UD", "INSERT INTO Brand VALUES (9, 'UD_U')", 9,
+                  {InBrand("UD"), InBrand("UD_U")}},
+        BrandCase{"UDVolvoThirdStep", "P.52", "UD_VOLVO", "INSERT INTO Brand VALUES (5, 'UD')", 5,
                   {InBrand("UD_VOLVO"), InBrand("UD_VOLVO_U"), InBrand("UD")}},
-        BrandCase{"ACDelcoIsChevrolet", "V.31", "ACDelco", {{4, "CHEVROLET_U"}, {8, "ACDelco"}}, {}, 4,
+        BrandCase{"ACDelcoIsChevrolet", "V.31", "ACDelco",
+                  "INSERT INTO Brand VALUES (4, 'CHEVROLET_U'), (8, 'ACDelco')", 4,
                   {InBrand("CHEVROLET"), InBrand("CHEVROLET_U")}},
-        BrandCase{"P66InPtaBrandID", "P.66 (Bar)", "UD", {{7, "UD"}}, {{12, "UD"}}, 12, {InPta("UD")}},
-        BrandCase{"P68InPtaBrandIDEvenWhenBrandListsIt", "P.68 (Bar)", "UD", {{7, "UD"}}, {}, 0, {InPta("UD")}},
-        BrandCase{"QuoteInBrandCodeIsDoubled", "V.31", "O'NEIL", {{2, "O'NEIL"}}, {}, 2, {InBrand("O''NEIL")}}),
+        BrandCase{"P66InPtaBrandID", "P.66 (Bar)", "UD",
+                  "INSERT INTO Brand VALUES (7, 'UD'); INSERT INTO Pta_BrandID VALUES (12, 'UD')", 12, {InPta("UD")}},
+        BrandCase{"P68InPtaBrandIDEvenWhenBrandListsIt", "P.68 (Bar)", "UD", "INSERT INTO Brand VALUES (7, 'UD')", 0,
+                  {InPta("UD")}},
+        BrandCase{"QuoteInBrandCodeIsDoubled", "V.31", "O'NEIL", "INSERT INTO Brand VALUES (2, 'O''NEIL')", 2,
+                  {InBrand("O''NEIL")}}),
     [](const ::testing::TestParamInfo<BrandCase>& i) { return std::string(i.param.name); });
 
 // ------------------------------------------------- opening the catalogue
 
-TEST(OpenCatalogAccess, SecondPasswordWhenTheFirstIsRefusedAndNoThirdTry)
-{
-    RunSetup s;
-    db::testing::failNextOpens(1);
-    OpenCatalogAccess(s.st);
-    EXPECT_TRUE(s.st.cnCatalog->isOpen());
-    EXPECT_EQ(s.st.cnCatalog->ConnectionString,
-              AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=HUT627905"));
-    EXPECT_TRUE(s.op.messages.empty());
-
-    s.st.cnCatalog->Close();
-    db::testing::failNextOpens(2);
-    EXPECT_THROW(OpenCatalogAccess(s.st), db::DbError);
-    db::testing::failNextOpens(0);
-    EXPECT_FALSE(s.st.cnCatalog->isOpen());
-}
-
-TEST(ReconnectCatalog, RollsBackAndOpensANewConnection)
+TEST(OpenCatalog, ReconnectRollsBackAndOpensANewConnectionWithTheSecondPasswordWhenTheFirstIsRefused)
 {
     RunSetup s;
     OpenCatalog(s.st);
@@ -116,20 +88,18 @@ TEST(ReconnectCatalog, RollsBackAndOpensANewConnection)
     s.st.strSQL = QStringLiteral("Insert Into LastID Values( 'Pta7', 1 )");
     s.st.execCatalog();
     const db::Connection* before = s.st.cnCatalog.get();
+    db::testing::failNextOpens(1);
     ReconnectCatalog(s.st);
     EXPECT_NE(s.st.cnCatalog.get(), before);
     EXPECT_TRUE(s.st.cnCatalog->isOpen());
     EXPECT_FALSE(s.st.cnCatalog->InTransaction());
     EXPECT_EQ(s.catalogDb().count(QStringLiteral("LastID")), 0);
-}
+    EXPECT_EQ(s.st.cnCatalog->ConnectionString, AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=HUT627905"));
+    EXPECT_TRUE(s.op.messages.empty());
 
-TEST(HasPriceListAllRows, OneWhenItHoldsARow)
-{
-    RunSetup s;
-    s.openPriceList();
-    EXPECT_EQ(HasPriceListAllRows(s.st), 0);
-    auto pl = s.priceListDb();
-    fx::insertPriceRows(pl, QStringLiteral("PriceListAll"), {fx::row({}, "UD-1", "ก", 1)});
-    EXPECT_EQ(HasPriceListAllRows(s.st), 1);
-    EXPECT_FALSE(s.st.rsWork1.isOpen());
+    s.st.cnCatalog->Close();
+    db::testing::failNextOpens(2);   // no third try
+    EXPECT_THROW(OpenCatalogAccess(s.st), db::DbError);
+    db::testing::failNextOpens(0);
+    EXPECT_FALSE(s.st.cnCatalog->isOpen());
 }

@@ -1,6 +1,8 @@
-// The button's run through the recording operator: the location checks and
-// their messages, the connections, the version and brand checks, the error
-// handler, the grid reset, and whole runs (a close during a run: WindowTest).
+// The button's run through the recording operator: every early end (the
+// location checks A to D, the version and brand checks E and F, a failing
+// statement H) with the grid reset, the error handler, and whole runs on both
+// roads with their connections and staging table (a close during a run:
+// WindowTest).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,131 +10,82 @@
 #include "TestSupport.h"
 #include "app/CatalogConnection.h"
 #include "app/Run.h"
-#include "fixtures/LabelTables.h"
 
 using namespace apptest;
 
-// ------------------------------------------------ location checks (A to D)
+// ------------------------------------------------------------ early ends
 
-struct LocationCase {
+struct EarlyEnd {
     const char* name;
     QString priceList;     // "@PL" stands for the real price-list file, "@DIR" for a folder
     QString catalog;       // "@CAT" the real catalogue
     bool access;
+    fx::CatalogSpec spec;
     QString text;
+    int style;
+    QString lastStatement;   // the last one the run issued ("": none)
 };
 
-class LocationMessages : public ::testing::TestWithParam<LocationCase> {};
+void PrintTo(const EarlyEnd& c, std::ostream* os) { *os << c.name; }
 
-TEST_P(LocationMessages, ShowTheMessageAndOpenNothing)
+const fx::CatalogSpec kSmallLetters{.ver = "v.31", .withLabelTables = false};
+
+class EarlyEnds : public ::testing::TestWithParam<EarlyEnd> {};
+
+TEST_P(EarlyEnds, ShowOneMessageEmptyTheGridAndLeaveNothingOpen)
 {
-    const LocationCase& c = GetParam();
-    RunSetup s;
+    const EarlyEnd& c = GetParam();
+    RunSetup s(c.spec, !c.access);
     QDir(s.dir.file(QString())).mkdir(QStringLiteral("folder.accdb"));
     auto resolve = [&](QString p) {
-        p.replace(QStringLiteral("@PL"), s.priceList);
-        p.replace(QStringLiteral("@CAT"), s.catalog);
+        p.replace(QStringLiteral("@PL"), s.priceList).replace(QStringLiteral("@CAT"), s.catalog);
         return p.replace(QStringLiteral("@DIR"), s.dir.file(QStringLiteral("folder.accdb")));
     };
     s.op.priceList = resolve(c.priceList);
     s.op.dataVelkadine = resolve(c.catalog);
-    s.op.access = c.access;
+    s.st.lngBrandID = 7;   // from an earlier run: not kept
+    s.op.rows = 45;        // an earlier run's list
+    s.op.setGridText(0, 1, QStringLiteral("       ลำดับ"));
+    for (int r = 1; r < 45; ++r)
+        s.op.setGridText(r, r % 8, QStringLiteral("x"));
+    LogStatements log;
 
     cmdUpDate_Click(s.st);
 
-    ExpectOneMessage(s.op, c.text, 48);
-    EXPECT_TRUE(s.op.qtyLines.isEmpty());          // the status line comes after the checks
-    EXPECT_TRUE(s.st.cnPriceList->ConnectionString.isEmpty());
-    EXPECT_TRUE(s.st.cnCatalog->ConnectionString.isEmpty());
+    ExpectOneMessage(s.op, c.text, c.style);
     EXPECT_FALSE(s.anythingOpen());
+    EXPECT_EQ(log.entries().isEmpty() ? QString() : log.entries().back(), c.lastStatement);
+    // the location checks come before the status line and the connections
+    EXPECT_EQ(s.op.qtyLines.isEmpty() && s.st.cnPriceList->ConnectionString.isEmpty(), c.style == 48);
+    // the grid is emptied below the headings and goes back to 30 rows
+    EXPECT_EQ(s.op.rows, 30);
+    EXPECT_EQ(s.op.gridText(0, 1), QStringLiteral("       ลำดับ"));
+    for (int r = 1; r < 45; ++r)
+        EXPECT_TRUE(s.op.gridText(r, r % 8).isEmpty()) << r;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Run, LocationMessages,
+    Run, EarlyEnds,
     ::testing::Values(
-        LocationCase{"BlankPriceList", "    ", "@CAT", true, MsgA()},
-        LocationCase{"MissingPriceList", "/no/such/PriceList_UD.mdb", "@CAT", true, MsgB()},
-        LocationCase{"BlankCatalog", "@PL", "   ", true, MsgC()},
-        LocationCase{"MissingAccdbCatalog", "@PL", "/no/such/Velkadine.accdb  ", true, MsgDAccdb()},
-        LocationCase{"MissingCapitalAccdbCatalog", "@PL", "/no/such/Velkadine.ACCDB", true, MsgDMdb()},
-        LocationCase{"CatalogIsAFolder", "@PL", "@DIR", true, MsgDAccdb()},
-        LocationCase{"SqlServerSkipsTheCatalogChecks", "  /no/such/PriceList_UD.mdb  ", "   ", false, MsgB()}),
-    [](const ::testing::TestParamInfo<LocationCase>& i) { return std::string(i.param.name); });
-
-// ---------------------------------------------------------- connections
-
-TEST(Run, DriverTextChosenByTheCatalogPathsLastFiveCharacters)
-{
-    const std::vector<std::pair<QString, bool>> paths = {
-        {QStringLiteral("E:\\DataVelkadine\\Velkadine.accdb    "), true},
-        {QStringLiteral("/data/Velkadine.ACCDB"), false},
-        {QStringLiteral("ccdb"), false}};
-    RecordingOperator op;
-    RunState st(op);
-    for (const auto& [path, accdb] : paths) {
-        op.dataVelkadine = path;
-        EXPECT_EQ(AccessDriverText(st), accdb ? AccdbDriver() : MdbDriver()) << path.toStdString();
-    }
-}
-
-TEST(Run, BothConnectionsOnEitherRoadThenMessageEForALabelInSmallLetters)
-{
-    for (bool sql : {false, true}) {
-        RunSetup s({}, sql);
-        s.setVer(QStringLiteral("v.31"));   // a label in small letters: ends at the version check
-        s.op.priceList = QStringLiteral("   ") + s.priceList + QStringLiteral("  ");   // blanks around: accepted
-        s.op.dataVelkadine = sql ? QStringLiteral("   ") : s.catalog;   // the SQL Server road skips it
-        s.op.server = QStringLiteral(" localhost ");                      // passed as typed
-        cmdUpDate_Click(s.st);
-        ExpectOneMessage(s.op, MsgE(), 32);
-        EXPECT_FALSE(s.anythingOpen());
-        EXPECT_EQ(s.op.qtyLines, QStringList{QStringLiteral("กำลังย้าน  Price UD  ชั่วคราว")});
-        EXPECT_EQ(s.st.cnPriceList->ConnectionString,
-                  (sql ? MdbDriver() : AccdbDriver()) + s.priceList + QStringLiteral(";UID=admin;PWD=ZOK914"));
-        EXPECT_EQ(s.st.cnCatalog->ConnectionString,
-                  sql ? "driver={SQL Server};server= localhost ;uid=sa;pwd=x;database=" + s.catalog + ";"
-                      : AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=QEV538174"));
-        EXPECT_EQ(s.st.cnPriceList->CommandTimeout, 20);
-        EXPECT_EQ(s.st.cnCatalog->CommandTimeout, sql ? 100 : 20);
-        EXPECT_EQ(s.st.cnPriceList->CursorLocation, 2);
-        EXPECT_EQ(s.st.cnCatalog->CursorLocation, 2);
-    }
-}
-
-// ------------------------------------------------------------ brand
-
-TEST(Run, MissingBrandEndsWithMessageF)
-{
-    RunSetup s(fx::CatalogSpec{.withBrand = false});
-    s.st.lngBrandID = 7;   // from an earlier run: not kept
-    cmdUpDate_Click(s.st);
-    ExpectOneMessage(s.op, MsgF(), 32);
-    EXPECT_EQ(s.st.lngBrandID, 0);
-    EXPECT_FALSE(s.anythingOpen());
-}
+        EarlyEnd{"BlankPriceList", "    ", "@CAT", true, {}, MsgA(), 48, {}},
+        EarlyEnd{"MissingPriceList", "/no/such/PriceList_UD.mdb", "@CAT", true, {}, MsgB(), 48, {}},
+        EarlyEnd{"BlankCatalog", "@PL", "   ", true, {}, MsgC(), 48, {}},
+        EarlyEnd{"MissingAccdbCatalog", "@PL", "/no/such/Velkadine.accdb  ", true, {}, MsgDAccdb(), 48, {}},
+        EarlyEnd{"MissingCapitalAccdbCatalog", "@PL", "/no/such/Velkadine.ACCDB", true, {}, MsgDMdb(), 48, {}},
+        EarlyEnd{"CatalogIsAFolder", "@PL", "@DIR", true, {}, MsgDAccdb(), 48, {}},
+        EarlyEnd{"SqlServerSkipsTheCatalogChecks", "  /no/such/PriceList_UD.mdb  ", "   ", false, {}, MsgB(), 48, {}},
+        EarlyEnd{"LabelInSmallLetters", "@PL", "@CAT", true, kSmallLetters, MsgE(), 32, "Select Ver From System "},
+        EarlyEnd{"LabelInSmallLettersSqlServer", "@PL", "   ", false, kSmallLetters, MsgE(), 32,
+                 "Select Ver From System "},
+        EarlyEnd{"MissingBrand", "@PL", "@CAT", true, {.withBrand = false}, MsgF(), 32,
+                 "Select BrandID From Brand Where BrandName = 'UD_U'"},
+        EarlyEnd{"NoStagingTableToDrop", "@PL", "@CAT", true, {.withStaging = false}, MsgH(), 0,
+                 "DROP TABLE PriceList"}),
+    [](const ::testing::TestParamInfo<EarlyEnd>& i) { return std::string(i.param.name); });
 
 // --------------------------------------------------------- error handler
 
-TEST(Run, CatalogWithoutStagingTableEndsAtTheDropWithMessageHThenASecondPressRunsAfresh)
-{
-    RunSetup s(fx::CatalogSpec{.withStaging = false});
-    {
-        LogStatements log;
-        cmdUpDate_Click(s.st);
-        ExpectOneMessage(s.op, MsgH(), 0);
-        ASSERT_FALSE(log.entries().isEmpty());
-        EXPECT_EQ(log.entries().back(), QStringLiteral("DROP TABLE PriceList"));
-    }
-    EXPECT_FALSE(s.anythingOpen());
-    EXPECT_EQ(s.catalogDb().count(QStringLiteral("LastID")), 0);
-
-    s.catalogDb().exec(QStringLiteral("CREATE TABLE PriceList (BrandID INTEGER)"));
-    cmdUpDate_Click(s.st);
-    ExpectOneMessage(s.op, MsgG(), 0);
-    EXPECT_FALSE(s.anythingOpen());
-}
-
-TEST(Run, AnyFailureRollsBackClosesEverythingAndEndsWithMessageH)
+TEST(Run, AnyFailureRollsBackClosesEverythingAndEndsWithMessageHThenTheNextPressRunsAfresh)
 {
     for (bool dbError : {true, false}) {
         RunSetup s;
@@ -150,53 +103,89 @@ TEST(Run, AnyFailureRollsBackClosesEverythingAndEndsWithMessageH)
         ExpectOneMessage(s.op, MsgH(), 0);
         EXPECT_FALSE(s.anythingOpen());
         EXPECT_EQ(s.catalogDb().count(QStringLiteral("LastID")), 0);
+
+        s.st.updatePartOverride = nullptr;
+        cmdUpDate_Click(s.st);
+        ExpectOneMessage(s.op, MsgG(), 0);
     }
 }
 
-TEST(Run, EachRunEmptiesTheGridBelowTheHeadingsAndGoesBackTo30Rows)
+// ------------------------------------------------------------ whole runs
+
+namespace {
+
+const QString kAccessCreate = QStringLiteral(
+    "Create Table PriceList (BrandID Long, PartNO Text(40), Kind Text(1), AltNO_1 Text(40), AKind_1 Text(1), "
+    "AltNO_2 Text(40), AKind_2 Text(1), AltNO_3 Text(40), AKind_3 Text(1), AltNO_4 Text(40), AKind_4 Text(1), "
+    "AltNO_5 Text(40), AKind_5 Text(1), EName Text(40), TName Text(60), Model_1 Text(30), Model_2 Text(30), "
+    "Model_3 Text(30), Model_4 Text(30), Model_5 Text(30), Model_6 Text(30), Model_7 Text(30), Model_8 Text(30), "
+    "Model_9 Text(30), Model_10 Text(30), Model_11 Text(30), Model_12 Text(30), Description Text(60), "
+    "Import Text(30), Price Currency, DisPrice Text(30), Sale Currency)");
+
+// The SQL Server form differs in its types only: int, nvarchar(n) and money.
+QString SqlServerForm(QString statement)
 {
-    RunSetup s;
-    s.op.priceList = QStringLiteral("  ");   // ends at once with message A
-    s.op.rows = 45;
-    s.op.setGridText(0, 1, QStringLiteral("       ลำดับ"));
-    for (int r = 1; r < 45; ++r)
-        s.op.setGridText(r, r % 8, QStringLiteral("x"));
-    cmdUpDate_Click(s.st);
-    ExpectOneMessage(s.op, MsgA(), 48);
-    EXPECT_EQ(s.op.rows, 30);
-    EXPECT_EQ(s.op.gridText(0, 1), QStringLiteral("       ลำดับ"));
-    for (int r = 1; r < 45; ++r)
-        EXPECT_TRUE(s.op.gridText(r, r % 8).isEmpty()) << r;
+    return statement.replace(QStringLiteral("BrandID Long"), QStringLiteral("BrandID int"))
+        .replace(QStringLiteral(" Text("), QStringLiteral(" nvarchar("))
+        .replace(QStringLiteral(" Currency"), QStringLiteral(" money"));
 }
 
-// ------------------------------------------------------------ whole runs
+const QString kReadStaged = QStringLiteral(
+    "Select Kind, PartNO, AKind_1, AltNO_1, AKind_2, AltNO_2, AKind_3, AltNO_3, AKind_4, AltNO_4, AKind_5, "
+    "AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, Model_5, Model_6, Model_7, Model_8, Model_9, "
+    "Model_10, Model_11, Model_12, Description, Import, Price, DisPrice, Sale From PriceList Where BrandID = 7 "
+    "Order By PartNO");
+
+}   // namespace
 
 class WholeRun : public ::testing::TestWithParam<bool> {};   // true: SQL Server road
 
 TEST_P(WholeRun, AddsBothPartsAndEndsWithMessageGTwice)
 {
-    RunSetup s({}, GetParam());
+    const bool sql = GetParam();
+    RunSetup s({}, sql);
     s.op.likelAt = true;
+    s.op.priceList = QStringLiteral("   ") + s.priceList + QStringLiteral("  ");   // blanks around: accepted
+    s.op.dataVelkadine = sql ? QStringLiteral("   ") : s.catalog + QStringLiteral("  ");   // SQL Server skips it
+    s.op.server = QStringLiteral(" localhost ");                                          // passed as typed
     for (int press = 0; press < 2; ++press) {
         LogStatements log;
         cmdUpDate_Click(s.st);
         ExpectOneMessage(s.op, MsgG(), 0);
+        EXPECT_FALSE(s.anythingOpen());
+        const QStringList run = log.entries();
+        // The staging table made anew in the road's form; the new parts drained from it.
+        const qsizetype drop = run.indexOf(QStringLiteral("DROP TABLE PriceList"));
+        EXPECT_EQ(run.mid(drop, 4), (QStringList{"DROP TABLE PriceList",
+                                                 sql ? SqlServerForm(kAccessCreate) : kAccessCreate,
+                                                 "CREATE INDEX PriceList_PartNO ON PriceList (PartNO) ",
+                                                 "CREATE INDEX PriceList_Kind ON PriceList (Kind) "}));
+        EXPECT_TRUE(run.contains("Select Count(PartNO) As Rec_Count From PriceList Where BrandID = 7"));
+        EXPECT_TRUE(run.contains(kReadStaged));
         // Both prices agree after the first pass: PriceListAll stays empty, so
         // neither the second pass nor the final check runs; the regrouping
         // pass comes last.
-        const QStringList run = log.entries();
         const auto has = run.indexOf(QStringLiteral("Select PartNO From PriceListAll"));
         ASSERT_GE(has, 0);
         const QString staged = QStringLiteral("Delete From PriceList Where BrandID = 7");
         EXPECT_TRUE(run.indexOf(staged) >= 0 && run.indexOf(staged, has) == -1);
         EXPECT_GT(run.indexOf(QStringLiteral("Delete From AltGX"), has), has);
-        EXPECT_EQ(run.indexOf(QStringLiteral("Delete From AltGX")), run.indexOf(QStringLiteral("Delete From AltGX"), has));
-        EXPECT_FALSE(s.anythingOpen());
-        auto cat = s.catalogDb();
-        const QString pta = fx::ptaTable(QStringLiteral("V.31"), 7);
-        EXPECT_EQ(cat.count(pta, QStringLiteral("PartNO IN ('UD-100', 'UD-200')")), 2);
-        EXPECT_EQ(cat.count(QStringLiteral("PriceList")), 0);
+        EXPECT_EQ(run.indexOf("Delete From AltGX"), run.indexOf("Delete From AltGX", has));
+        EXPECT_EQ(s.catalogDb().count("Pta7", "PartNO IN ('UD-100', 'UD-200')"), 2);
+        EXPECT_EQ(s.catalogDb().count("PriceList"), 0);
     }
+    EXPECT_EQ(s.op.qtyLines.first(), QStringLiteral("กำลังย้าน  Price UD  ชั่วคราว"));
+    EXPECT_EQ(s.st.cnPriceList->ConnectionString,
+              (sql ? MdbDriver() : AccdbDriver()) + s.priceList + QStringLiteral(";UID=admin;PWD=ZOK914"));
+    EXPECT_EQ(s.st.cnCatalog->ConnectionString,
+              sql ? "driver={SQL Server};server= localhost ;uid=sa;pwd=x;database=" + s.catalog + ";"
+                  : AccdbDriver() + s.catalog + QStringLiteral(";UID=admin;PWD=QEV538174"));
+    EXPECT_EQ(s.st.cnPriceList->CommandTimeout, 20);
+    EXPECT_EQ(s.st.cnCatalog->CommandTimeout, sql ? 100 : 20);
+    EXPECT_EQ(s.st.cnPriceList->CursorLocation, 2);
+    EXPECT_EQ(s.st.cnCatalog->CursorLocation, 2);
+    s.op.dataVelkadine = QStringLiteral("/data/Velkadine.ACCDB");   // the driver wants a small-letter ending
+    EXPECT_EQ(AccessDriverText(s.st), MdbDriver());
 }
 
 INSTANTIATE_TEST_SUITE_P(Run, WholeRun, ::testing::Values(false, true),
