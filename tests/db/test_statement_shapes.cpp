@@ -4,6 +4,7 @@
 // log and the errors must all stay those of the text as written.
 #include "DbTestSupport.h"
 
+using dbtest::errorOf;
 using dbtest::OnEachRoad;
 
 namespace {
@@ -18,6 +19,7 @@ TEST_P(OnEachRoad, LiteralValuesAreStoredAsWritten)
         const char* check;    // true in SQLite itself for the stored row
     } const cases[] = {
         {"quote", "'O''Brien', 1, 1, 'x'", "T = 'O''Brien'"},
+        {"thai", "'เแก ไส้กรอง', 2, 2, 'x'", "T = 'เแก ไส้กรอง'"},
         {"negative", "'n', -5, -12.75, -3", "I = -5 AND R = -12.75 AND A = -3 AND typeof(A) = 'integer'"},
         {"exponent", "'e', 8, 1.0e-05, 1E3", "R = 1.0e-05 AND A = 1000.0 AND typeof(A) = 'real'"},
         {"text number", "'12', '34', '0.5', '0.5'", "I = 34 AND typeof(I) = 'integer' AND typeof(A) = 'text'"},
@@ -61,7 +63,8 @@ TEST_P(OnEachRoad, LogAndErrorsShowTheTextAsWritten)
     db::StatementLog::enable(true);
     const QString update = QStringLiteral("Update Parts Set Qty = 4 Where PartNO = 'A-1'  ");
     const QString open = QStringLiteral("Select NameID, LastID From LastID Where NameID = 'Pta7'");
-    const QString bad = QStringLiteral("Insert Into Strict1 Values( 'abc' )");
+    const QString badSyntax = QStringLiteral("Selec PartNO Fro Parts");
+    const QString badValue = QStringLiteral("Insert Into Strict1 Values( 'abc' )");   // fails as it runs
     cn.Execute(update);
     db::Recordset rs;
     rs.Open(open, cn);
@@ -69,15 +72,14 @@ TEST_P(OnEachRoad, LogAndErrorsShowTheTextAsWritten)
     rs.setField(QStringLiteral("NameID"), QStringLiteral("Pta7"));
     rs.Update();   // writes through the recordset: not a statement of the caller's
     rs.Close();
-    try {
-        cn.Execute(bad);
-        ADD_FAILURE() << "a text in a STRICT integer column should fail";
-    } catch (const db::DbError& e) {
-        EXPECT_EQ(e.statement(), bad);
-    }
+    const db::DbError e = errorOf([&] { rs.Open(badSyntax, cn); });
+    EXPECT_EQ(e.statement(), badSyntax);
+    EXPECT_TRUE(e.driverText().contains(QStringLiteral("syntax error"))) << e.what();
+    EXPECT_TRUE(QString::fromStdString(e.what()).contains(badSyntax)) << e.what();
+    EXPECT_EQ(errorOf([&] { cn.Execute(badValue); }).statement(), badValue);
     db::StatementLog::enable(false);
     cn.Execute(update);
-    EXPECT_EQ(db::StatementLog::entries(), (QStringList{update, open, bad}));
+    EXPECT_EQ(db::StatementLog::entries(), (QStringList{update, open, badSyntax, badValue}));
 }
 
 TEST_P(OnEachRoad, KeptStatementsFollowTheTablesTheyRead)
