@@ -83,11 +83,6 @@ protected:
             "CREATE TABLE Note (Txt TEXT);"));
         cn.ConnectionString = connectionStringFor(GetParam(), file);
     }
-    void TearDown() override
-    {
-        db::StatementLog::enable(false);
-        db::StatementLog::clear();
-    }
     // The Parts numbers a select shows, in its order.
     QStringList partNumbers(const QString& sql)
     {

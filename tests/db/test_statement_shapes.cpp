@@ -32,12 +32,6 @@ TEST_P(OnEachRoad, LiteralValuesAreStoredAsWritten)
         const QString where = QStringLiteral("Tag = '%1' AND %2").arg(tag, QString::fromUtf8(c.check));
         EXPECT_EQ(fx::SqliteFile(file).count(QStringLiteral("Vals"), where), 1);
     }
-    // The same shape with other values, many times over.
-    for (int k = 0; k < 300; ++k)
-        cn.Execute(QStringLiteral("Update Vals Set I = %1 Where Tag = 'quote'").arg(k));
-    db::Recordset rs;
-    rs.Open(QStringLiteral("Select I From Vals Where Tag = 'quote' And T = 'O''Brien'"), cn);
-    EXPECT_EQ(rs.Fields(QStringLiteral("I")).toInt32(), 299);
 }
 
 TEST_P(OnEachRoad, ResultColumnsAndOrderPositionsKeepTheirLiterals)
@@ -80,36 +74,6 @@ TEST_P(OnEachRoad, LogAndErrorsShowTheTextAsWritten)
     db::StatementLog::enable(false);
     cn.Execute(update);
     EXPECT_EQ(db::StatementLog::entries(), (QStringList{update, open, badSyntax, badValue}));
-}
-
-TEST_P(OnEachRoad, KeptStatementsFollowTheTablesTheyRead)
-{
-    cn.Open();
-    const QString select = QStringLiteral("Select PartNO From Parts Where Qty >= 1 Order By PartNO");
-    db::Recordset rs;
-    rs.Open(select, cn);   // a reader that stops early
-    EXPECT_EQ(rs.Fields(QStringLiteral("PartNO")).toText(), QStringLiteral("A-1"));
-    rs.Close();
-    // A table no statement still reads can be dropped and made again.
-    cn.Execute(QStringLiteral("Drop Table Parts"));
-    cn.Execute(QStringLiteral("Create Table Parts (Extra TEXT, PartNO TEXT, Qty INTEGER)"));
-    cn.Execute(QStringLiteral("Insert Into Parts Values( 'e', 'Z-1', 1 )"));
-    EXPECT_EQ(partNumbers(select), QStringList{"Z-1"});
-}
-
-TEST_P(OnEachRoad, TwoRecordsetsOfOneShapeReadSideBySide)
-{
-    cn.Open();
-    db::Recordset one, two;
-    one.Open(QStringLiteral("Select PartNO From Parts Where Qty >= 1 Order By PartNO"), cn);
-    two.Open(QStringLiteral("Select PartNO From Parts Where Qty >= 2 Order By PartNO"), cn);
-    QStringList seen;
-    for (db::Recordset* rs : {&one, &two, &one, &two, &one}) {
-        seen << rs->Fields(QStringLiteral("PartNO")).toText();
-        rs->MoveNext();
-    }
-    EXPECT_EQ(seen, (QStringList{"A-1", "A-2", "A-2", "B-1", "B-1"}));
-    EXPECT_TRUE(one.EOF_() && two.EOF_());
 }
 
 TEST_P(OnEachRoad, TextThatNoShapeFitsRunsAsWritten)
