@@ -1,7 +1,6 @@
 // Connections, statements, transactions, edits and snapshots, on each road the
 // application takes to a database.
 #include <QFile>
-#include <functional>
 
 #include "DbTestSupport.h"
 
@@ -91,7 +90,6 @@ TEST_P(OnEachRoad, TransactionsRollBackCommitAndRollBackOnClose)
 
 TEST_P(OnEachRoad, OpenAndCloseStatesAreChecked)
 {
-    EXPECT_EQ(cn.State(), db::adStateClosed);
     EXPECT_THROW(cn.Close(), db::DbError);
     EXPECT_THROW(cn.Execute(QStringLiteral("Delete From Note")), db::DbError);
     cn.Open();
@@ -174,38 +172,21 @@ TEST_P(OnEachRoad, EditsWriteTheOneRowRead)
 }
 
 // A recordset reads its rows as far as the reader goes, yet always shows the
-// rows of the moment it opened, whatever is written after.
+// rows of the moment it opened, whatever this or another connection writes.
 TEST_P(OnEachRoad, RowsStayThoseOfTheOpenWhenAConnectionWrites)
 {
     cn.Open();
     db::Connection other;
     other.ConnectionString = cn.ConnectionString;
     other.Open();
-    const QString insert = QStringLiteral("Insert Into Parts Values( 'A-0', 'x', 1, 1 )");
-    const std::pair<const char*, std::function<void()>> cases[] = {
-        {"insert", [&] { cn.Execute(insert); }},
-        {"update", [&] { cn.Execute(QStringLiteral("Update Parts Set PartNO = 'Z-9' Where PartNO = 'A-2'")); }},
-        {"transaction", [&] {
-             cn.BeginTrans();
-             cn.Execute(QStringLiteral("Delete From Parts"));
-             cn.CommitTrans();
-         }},
-        {"other connection", [&] { other.Execute(insert); }},
-    };
-    for (const auto& [name, write] : cases) {
-        SCOPED_TRACE(name);
-        cn.Execute(QStringLiteral("Delete From Parts"));
-        for (const char* p : {"A-1", "A-2", "B-1"})
-            cn.Execute(QStringLiteral("Insert Into Parts Values( '%1', 't', 1, 1 )").arg(QLatin1String(p)));
-        db::Recordset rs;
-        // No order: the rows come as the table holds them, read as they go.
-        rs.Open(QStringLiteral("Select PartNO From Parts"), cn);
-        ASSERT_FALSE(rs.EOF_());
-        EXPECT_EQ(rs.Fields(QStringLiteral("PartNO")).toText(), QStringLiteral("A-1"));
-        write();
-        EXPECT_EQ(dbtest::readColumn(rs, QStringLiteral("PartNO")), (QStringList{"A-1", "A-2", "B-1"}));
-        EXPECT_EQ(rs.RecordCount(), 3);
-    }
+    db::Recordset rs;
+    // No order: the rows come as the table holds them, read as they go.
+    rs.Open(QStringLiteral("Select PartNO From Parts"), cn);
+    EXPECT_EQ(rs.Fields(QStringLiteral("PartNO")).toText(), QStringLiteral("A-1"));
+    other.Execute(QStringLiteral("Insert Into Parts Values( 'A-0', 'x', 1, 1 )"));
+    cn.Execute(QStringLiteral("Insert Into Parts Values( 'A-9', 'x', 1, 1 )"));
+    EXPECT_EQ(dbtest::readColumn(rs, QStringLiteral("PartNO")), (QStringList{"A-1", "A-2", "B-1"}));
+    EXPECT_EQ(rs.RecordCount(), 3);
 }
 
 std::string roadName(const ::testing::TestParamInfo<Road>& info)

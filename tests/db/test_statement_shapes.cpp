@@ -34,7 +34,7 @@ TEST_P(OnEachRoad, LiteralValuesAreStoredAsWritten)
     }
 }
 
-TEST_P(OnEachRoad, ResultColumnsAndOrderPositionsKeepTheirLiterals)
+TEST_P(OnEachRoad, LiteralsThatAreNoValuesAndTextsNoShapeFitsRunAsWritten)
 {
     cn.Open();
     db::Recordset rs;
@@ -47,6 +47,9 @@ TEST_P(OnEachRoad, ResultColumnsAndOrderPositionsKeepTheirLiterals)
     // A number behind ORDER BY is a column position.
     EXPECT_EQ(partNumbers(QStringLiteral("Select PartNO, Qty From Parts Where Qty > 0 Order By 2 Desc")),
               (QStringList{"B-1", "A-2", "A-1"}));
+    // A quoted table name and a comment.
+    EXPECT_EQ(partNumbers(QStringLiteral("Select PartNO From 'Parts' Where Qty = 2")), QStringList{"A-2"});
+    EXPECT_EQ(cn.Execute(QStringLiteral("Update Parts Set Qty = 9 Where PartNO = 'A-1' -- one row")), 1);
 }
 
 TEST_P(OnEachRoad, LogAndErrorsShowTheTextAsWritten)
@@ -74,14 +77,6 @@ TEST_P(OnEachRoad, LogAndErrorsShowTheTextAsWritten)
     db::StatementLog::enable(false);
     cn.Execute(update);
     EXPECT_EQ(db::StatementLog::entries(), (QStringList{update, open, badSyntax, badValue}));
-}
-
-TEST_P(OnEachRoad, TextThatNoShapeFitsRunsAsWritten)
-{
-    cn.Open();
-    // A quoted table name and a comment.
-    EXPECT_EQ(partNumbers(QStringLiteral("Select PartNO From 'Parts' Where Qty = 2")), QStringList{"A-2"});
-    EXPECT_EQ(cn.Execute(QStringLiteral("Update Parts Set Qty = 9 Where PartNO = 'A-1' -- one row")), 1);
 }
 
 }   // namespace
