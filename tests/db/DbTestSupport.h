@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <type_traits>
 
 #include "db/Database.h"
 #include "fixtures/Fixtures.h"
@@ -42,10 +43,29 @@ template <class Convert>
 QString resultOf(Convert convert)
 {
     try {
-        return QString::number(convert());
+        const auto v = convert();
+        if constexpr (std::is_same_v<decltype(v), const Currency>)
+            return v.toText();
+        else if constexpr (std::is_same_v<decltype(v), const QString>)
+            return v;
+        else
+            return QString::number(v);
     } catch (const db::DbError&) {
         return QStringLiteral("error");
     }
+}
+
+// The DbError a call throws; a failure when it throws none.
+template <class Call>
+db::DbError errorOf(Call call)
+{
+    try {
+        call();
+    } catch (const db::DbError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no DbError";
+    return db::DbError(QString(), QString());
 }
 
 // A file with a few small tables, and a connection on it by the road under test.
@@ -62,11 +82,6 @@ protected:
             "CREATE TABLE LastID (NameID TEXT, LastID INTEGER);"
             "CREATE TABLE Note (Txt TEXT);"));
         cn.ConnectionString = connectionStringFor(GetParam(), file);
-    }
-    void TearDown() override
-    {
-        db::StatementLog::enable(false);
-        db::StatementLog::clear();
     }
     // The Parts numbers a select shows, in its order.
     QStringList partNumbers(const QString& sql)
