@@ -64,16 +64,15 @@ inline QString money(const QVariant& v)
     return Currency::fromVariant(v).toText();
 }
 
-// Runs call, which must end with db::DbError, and gives the error's text.
+// The text and statement, '|'-joined, of the db::DbError that call throws ("" when none).
 template <typename Call>
 QString errorOf(Call call)
 {
     try {
         call();
     } catch (const db::DbError& e) {
-        return e.driverText();
+        return e.driverText() + u'|' + e.statement();
     }
-    ADD_FAILURE() << "no error";
     return {};
 }
 
