@@ -96,8 +96,10 @@ TEST(MergeGroups, NewPartsGoToTheHighestGroupAndLaterRowsUpdateThem)
     // With no group listed nothing is searched or written.
     listed.clear();
     MergeFile g({n}, {}, {{1, {}}}, &listed);
+    g.st.GroupNos = {7, 0};   // the numbers read before stay
     g.call(MergeNewListIntoGroups);
     EXPECT_EQ(g.log(), QStringList{"Select Count From PriceList_Count Order By Count"});
+    EXPECT_EQ(g.st.GroupNos, (std::vector<int16_t>{7, 0}));
 }
 
 }  // namespace
