@@ -78,7 +78,6 @@ TEST(BuildConvert, FieldsAreCleanedAndCutWithExactStatementsAndBoundedWrites)
     EXPECT_EQ(e.value(1), "Insert Into PriceList Values( '1', 'ABCDE-12345', 'ABCDE-12345', 'ABCDE12345', '2', "
                           "'ABCDE-12346', '', '', '', '', '', '', '', '', '', 'ไส้กรอง', '', '', 'GW', '', "
                           "'', '', '', '', '', '', '', '', '', '', 99.5, '10%', 99.5 )");
-    EXPECT_EQ(e.value(2), "Select PartNO From PriceList Where Kind = '1' And PartNO = 'ABCDE-12345'");
     // Cleaned texts, widths 60 and 40, Sale taking Price when 0.
     EXPECT_EQ(f.select("Kind, TName, EName, Model_1, AKind_5, Price, Sale", "PriceList WHERE PartNO LIKE 'A_'"),
               (QStringList{"1|ไส้กรอง  อากาศ|O NEIL  5|CWA|2|120|120",
@@ -121,7 +120,6 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
         "Insert Into PriceList_1 Values( '', 'A''1', 'A''1', 'A''1', '', '', '', '', '', '', '', '', '', '', '', "
         "'ไส้กรอง', '', '', '', '', '', '', '', '', '', '', '', '', '', '', 5, '', 6 )",
         "Select PartNO From PriceList_1 Where PartNO = 'A''1'", "Delete From PriceList Where PartNO = 'A''1'"}));
-    EXPECT_EQ(f.db->count("PriceList"), 0);
 }
 
 TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
@@ -168,7 +166,6 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
     // Six key pairs, then six rows moved.
     EXPECT_EQ(f.op.qtyLines.value(8), "กำลังหา PartNO ซ้ำ  UD  (5)  16 %");
     EXPECT_EQ(f.op.qtyLines.value(14), "กำลังแยกรายการสินค้า  (5)  16 %");
-    EXPECT_EQ(f.op.qtyLines.mid(19), QStringList{"กำลังแยกรายการสินค้า  (0)  100 %"});
     EXPECT_EQ(f.op.partLines.value(7), "0-A1");
 
     // A group number beyond 16 bits ends the build.
