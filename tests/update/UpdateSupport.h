@@ -1,6 +1,6 @@
 // Shared set-up of the part-update tests: a catalogue of one version label
 // with the run state's connection open on it and the staging table made as
-// the run makes it, the sample part most tests send, and money read-backs.
+// the run makes it, and the sample part most tests send.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -56,12 +56,6 @@ inline PartValues samplePart(const QString& partNo)
     v.DisPrice = QStringLiteral("1000");
     v.Sale = Currency::fromText(QStringLiteral("1200"));
     return v;
-}
-
-// Currency::toText of a stored number, for exact comparisons.
-inline QString money(const QVariant& v)
-{
-    return Currency::fromVariant(v).toText();
 }
 
 // The text and statement, '|'-joined, of the db::DbError that call throws ("" when none).
