@@ -78,7 +78,6 @@ TEST(BuildConvert, FieldsAreCleanedAndCutWithExactStatementsAndBoundedWrites)
     EXPECT_EQ(e.value(1), "Insert Into PriceList Values( '1', 'ABCDE-12345', 'ABCDE-12345', 'ABCDE12345', '2', "
                           "'ABCDE-12346', '', '', '', '', '', '', '', '', '', 'ไส้กรอง', '', '', 'GW', '', "
                           "'', '', '', '', '', '', '', '', '', '', 99.5, '10%', 99.5 )");
-    EXPECT_EQ(e.value(2), "Select PartNO From PriceList Where Kind = '1' And PartNO = 'ABCDE-12345'");
     // Cleaned texts, widths 60 and 40, Sale taking Price when 0.
     EXPECT_EQ(f.select("Kind, TName, EName, Model_1, AKind_5, Price, Sale", "PriceList WHERE PartNO LIKE 'A_'"),
               (QStringList{"1|ไส้กรอง  อากาศ|O NEIL  5|CWA|2|120|120",
@@ -121,7 +120,6 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
         "Insert Into PriceList_1 Values( '', 'A''1', 'A''1', 'A''1', '', '', '', '', '', '', '', '', '', '', '', "
         "'ไส้กรอง', '', '', '', '', '', '', '', '', '', '', '', '', '', '', 5, '', 6 )",
         "Select PartNO From PriceList_1 Where PartNO = 'A''1'", "Delete From PriceList Where PartNO = 'A''1'"}));
-    EXPECT_EQ(f.db->count("PriceList"), 0);
 }
 
 TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
@@ -142,7 +140,14 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
         {N, "A3", " 0.00", N, N, 1.0, ""},
         {"1", N, N, N, N, 1.0, N},
     });
+    // Emptying the listed groups alone shows nothing; the build empties them too.
+    ClearPriceListGroups(f.st);
+    EXPECT_EQ(f.db->count("PriceList_1") + f.db->count("PriceList_2") + f.db->count("PriceList"), 1);
+    EXPECT_EQ(f.op.yields, 0);
     f.call(BuildPriceList);
+    EXPECT_EQ(f.log().mid(0, 4),
+              (QStringList{"Delete From PriceList", "Select Count From PriceList_Count Order By Count",
+                           "Delete From PriceList_1", "Delete From PriceList_2"}));
     EXPECT_EQ(f.arr.NewGroupNos, (std::vector<int16_t>{1, 2, 0}));
     EXPECT_EQ(f.st.GroupNos, (std::vector<int16_t>{1, 2, 0}));
     // The import table's clean-up: kind codes, Nulls, rows without a number, model placeholders.
@@ -161,40 +166,12 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
     // Six key pairs, then six rows moved.
     EXPECT_EQ(f.op.qtyLines.value(8), "กำลังหา PartNO ซ้ำ  UD  (5)  16 %");
     EXPECT_EQ(f.op.qtyLines.value(14), "กำลังแยกรายการสินค้า  (5)  16 %");
-    EXPECT_EQ(f.op.qtyLines.mid(19), QStringList{"กำลังแยกรายการสินค้า  (0)  100 %"});
     EXPECT_EQ(f.op.partLines.value(7), "0-A1");
 
     // A group number beyond 16 bits ends the build.
     listed = {40000};
     ToolFile g({{1, {}}}, &listed);
     EXPECT_THROW(g.call(BuildPriceList), db::DbError);
-}
-
-TEST(BuildClear, OnlyTheListedGroupsAreEmptied)
-{
-    std::vector<int> listed{2, 1};
-    ToolFile f({{1, {row("1", "A1", 1)}}, {2, {row("1", "A2", 1)}}, {3, {row("1", "A3", 1)}}}, &listed);
-    f.insert("PriceList", {row("1", "WORK", 1)});
-    ClearPriceListGroups(f.run());
-    EXPECT_EQ(f.log(), (QStringList{"Select Count From PriceList_Count Order By Count", "Delete From PriceList_1",
-                                    "Delete From PriceList_2"}));
-    EXPECT_EQ(f.db->count("PriceList_1") + f.db->count("PriceList_2"), 0);
-    EXPECT_EQ(f.db->count("PriceList_3") + f.db->count("PriceList"), 2);
-    EXPECT_EQ(f.st.GroupNos, (std::vector<int16_t>{1, 2, 0}));
-    EXPECT_EQ(f.st.GroupNoCount, 2);
-    EXPECT_TRUE(f.op.qtyLines.isEmpty());
-    EXPECT_EQ(f.op.yields, 0);
-
-    // An empty list changes nothing, the numbers read before among it.
-    listed.clear();
-    ToolFile g({{1, {row("1", "A1", 1)}}}, &listed);
-    g.st.GroupNos = {7, 0};
-    g.st.GroupNoCount = 1;
-    ClearPriceListGroups(g.run());
-    EXPECT_EQ(g.log(), QStringList{"Select Count From PriceList_Count Order By Count"});
-    EXPECT_EQ(g.db->count("PriceList_1"), 1);
-    EXPECT_EQ(g.st.GroupNos, (std::vector<int16_t>{7, 0}));
-    EXPECT_EQ(g.st.GroupNoCount, 1);
 }
 
 }  // namespace

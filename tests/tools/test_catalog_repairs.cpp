@@ -22,7 +22,7 @@ struct Catalog : ::testing::TestWithParam<bool> {
     QStringList lastIds() { return rows(u"NameID, LastID"_s, u"LastID"_s); }
 };
 
-TEST_P(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnceOrLinkedToNoModel)
+TEST_P(Catalog, ModelLinksThenPurgeOfPartsWithoutANumber)
 {
     exec(u"INSERT INTO Pta_ModelID VALUES (0, 7, 30, 'ISUZUMU7', 'MU7', 'MU7', '', 0);"
          " INSERT INTO Pta_BrandCar VALUES (11, 7, 30, 'ISUZU', 'MU7'); INSERT INTO Pta_Model VALUES (12, 30)"_s);
@@ -51,15 +51,7 @@ TEST_P(Catalog, ModelFoundOrAddedUnderItsSearchKeyAndLinkedOnceOrLinkedToNoModel
     EXPECT_EQ(s.log().value(1), u"Insert Into Pta_BrandCar Values( 21, 7, 0, 'IS''UZU', '' )"_s);
     EXPECT_EQ(rows(u"PartID"_s, u"Pta_Model WHERE ModelID = 0"_s), (QStringList{u"21"_s, u"22"_s, u"23"_s}));
 
-    // A model identifier that cannot be drawn writes nothing.
-    exec(u"DROP TABLE LastID"_s);
-    EXPECT_THROW(LinkPartModelSingle(s.st, 24, u"MU8"_s), db::DbError);
-    EXPECT_EQ(rows(u"ModelID"_s, u"Pta_ModelID"_s).size(), 2);
-    EXPECT_EQ(rows(u"PartID"_s, u"Pta_BrandCar"_s).size(), 8);
-}
-
-TEST_P(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternatesOnce)
-{
+    // The purge removes the parts without a number and their alternates once.
     exec(u"INSERT INTO Pta7 (PartID, PartNO) VALUES (1, 'A'), (2, ''), (3, NULL), (4, ''), (5, 'B');"
          " INSERT INTO Alt7 (AltID) VALUES (2), (5);"
          " INSERT INTO AltG7 (PartID, AltID) VALUES (1, 2), (2, 1), (4, 5), (5, 1)"_s);
@@ -82,6 +74,12 @@ TEST_P(Catalog, PurgeRemovesPartsWithoutANumberAndTheirAlternatesOnce)
     EXPECT_EQ(errorOf([&] { PurgeEmptyParts(s.run()); }),
               u"The part without a number was not deleted|Pta7 PartID 2"_s);
     EXPECT_EQ(s.log().filter(u"Delete"_s), QStringList{u"Delete From Pta7 Where PartID = 2"_s});
+
+    // A model identifier that cannot be drawn writes nothing.
+    exec(u"DROP TABLE LastID"_s);
+    EXPECT_THROW(LinkPartModelSingle(s.st, 24, u"MU8"_s), db::DbError);
+    EXPECT_EQ(rows(u"ModelID"_s, u"Pta_ModelID"_s).size(), 2);
+    EXPECT_EQ(rows(u"PartID"_s, u"Pta_BrandCar"_s).size(), 8);
 }
 
 // Each on a catalogue opened as Access and as SQL Server (through ODBC).

@@ -88,8 +88,6 @@ TEST_F(Cleanups, SplitAlternateLists)
         {u"a, b, c, d, e, f, g"_s, u"a|b|c|d|f, g"_s},      // the rest kept whole
         {u", b, c, d, e, f, g, h"_s, u"f, g, h|b|c|d|e"_s},  // the rest in the first free slot
         {u"a,bc"_s, u"a|c|||"_s},                           // no blank after the comma
-        {u"a, , c"_s, u"a|c|||"_s},
-        {u","_s, u"||||"_s},
         {u"O'1, B'2"_s, u"O'1|B'2|||"_s},
         {u"A-1"_s, u"A-1|OLD2|||OLD5"_s}};                  // no comma: the row stays
     s.importTable(4);

@@ -7,19 +7,13 @@ using namespace tooltest;
 
 namespace {
 
-// Catalogue parts: "(PartID, 'PartNO', 'FPartNO' or 'Kind', 'TName'), ..." as the columns say.
-struct HondaIsuzu : ImportTest {
-    void catalogue(const QString& cols, const QString& values)
-    {
-        s.openCatalog();
-        s.cat->exec(u"INSERT INTO Pta7 (%1) VALUES %2"_s.arg(cols, values));
-    }
-};
+using HondaIsuzu = ImportTest;
 
 TEST_F(HondaIsuzu, HondaPartNewIsTheCatalogueSpellingOrTheRowsOwnNumber)
 {
-    catalogue(u"PartID, PartNO, FPartNO"_s, u"(1, ' 06HON-1 ', '06HON1'), (2, 'O''1-A', 'O''1'),"
-                                            " (3, 'O''1-B', 'O''1'), (4, 'A-1', 'A1'), (5, NULL, '')"_s);
+    s.openCatalog();
+    s.cat->exec(u"INSERT INTO Pta7 (PartID, PartNO, FPartNO) VALUES (1, ' 06HON-1 ', '06HON1'), (2, 'O''1-A', 'O''1'),"
+                " (3, 'O''1-B', 'O''1'), (4, 'A-1', 'A1'), (5, NULL, '')"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO FPartNO PartNew"_s,
           {{QString(), u"06-HON 1"_s},
            {QString(), u" X 9 "_s, QString(), QVariant()},
@@ -64,10 +58,11 @@ TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
 
 TEST_F(HondaIsuzu, IsuzuEmptyKindsFromTheCatalogue)
 {
-    catalogue(u"PartID, PartNO, Kind, TName"_s,
-              u"(1, 'P1', 'A', 'n1'), (2, 'P2', 'B', 'x'), (3, 'P2', 'C', 'y'), (4, 'P3', 'D', 'z'),"
-              " (5, 'P3', 'E', 'z'), (6, 'P5', NULL, 'w'), (7, 'P5', NULL, 'v'), (8, 'P6', '', 'q'),"
-              " (9, 'O''1', 'F', 'it''s'), (10, 'O''1', 'G', 'other'), (11, '', 'Z', 'blank')"_s);
+    s.openCatalog();
+    s.cat->exec(u"INSERT INTO Pta7 (PartID, PartNO, Kind, TName) VALUES"
+                " (1, 'P1', 'A', 'n1'), (2, 'P2', 'B', 'x'), (3, 'P2', 'C', 'y'), (4, 'P3', 'D', 'z'),"
+                " (5, 'P3', 'E', 'z'), (6, 'P5', NULL, 'w'), (7, 'P5', NULL, 'v'), (8, 'P6', '', 'q'),"
+                " (9, 'O''1', 'F', 'it''s'), (10, 'O''1', 'G', 'other'), (11, '', 'Z', 'blank')"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO TName AltNO_1"_s,
           {{QString(), u"P1"_s, u"other name"_s},   // one part: its kind whatever the name
            {QString(), u"P1"_s, u"other name"_s},   // and its twin

@@ -8,9 +8,7 @@ namespace {
 
 using Cases = std::vector<std::pair<QString, QString>>;
 
-QString ch(ushort code) { return QString(QChar(code)); }
-
-const QString TAB = ch(9);
+const QString TAB(QChar(9));
 
 template <typename Fn>
 void expectAll(Fn fn, const Cases& cases)
@@ -21,14 +19,11 @@ void expectAll(Fn fn, const Cases& cases)
 
 TEST(ToolText, CleanTextField)
 {
+    // Control characters, quotes, commas and stars as CleanText treats them (its own test has the
+    // edge cases), then one trailing "-", "*" and "." each.
     expectAll([](const QString& s) { return CleanTextField(QVariant(s)); }, {
-        {QString(), ""}, {"   ", ""}, {"O'NEIL, 5*", "O NEIL  5"}, {"ไส้กรอง, น้ำมัน", "ไส้กรอง  น้ำมัน"},
-        {"12-", "12"}, {"12-.", "12-"}, {"AB.-", "AB"}, {"AB--", "AB-"}, {"AB-*.", "AB-"}, {TAB, ""},
-        {"A" + TAB + TAB + "B", "A" + TAB + "B"}, {"AB" + TAB + TAB, "AB"},
-        {"A" + ch(21) + ch(31) + "B", "A" + ch(21) + ch(31) + "B"},
-        {"A" + ch(20) + "B", "AB"}, {"A" + ch(127) + "B", "AB"},
-        // The character moving into a removed star's place is not examined.
-        {"A*'B", "A'B"}, {"A**B", "A*B"},
+        {QString(), ""}, {"   ", ""}, {"O'NEIL, 5*", "O NEIL  5"}, {"12-", "12"}, {"12-.", "12-"}, {"AB.-", "AB"},
+        {"AB--", "AB-"}, {"AB-*.", "AB-"}, {"A" + TAB + TAB + "B", "A" + TAB + "B"},
     });
     EXPECT_EQ(CleanTextField(QVariant(125)), "125");
 
@@ -45,14 +40,13 @@ TEST(ToolText, PartNumberForms)
                               {"   ", ""}, {"   9 A", "9 A"}, {"1   2    3", "1 2 3"}});
 
     const Cases cases = {
-        {"ABCDE12345", "ABCDE-12345"}, {"ABCDE12345FGHI", "ABCDE-12345 FGHI"}, {"ABCDE-12345", "ABCDE-12345"},
-        {"ABCDE-12345FGHI", "ABCDE-12345 FGHI"}, {"AB CD EF", "ABCDE-F"}, {"ABCD-EFGH", "ABCD--EFGH"},
-        {"1234", "1234"}, {"   ", ""}, {"", ""},
+        {"ABCDE12345", "ABCDE-12345"}, {"ABCDE12345FGHI", "ABCDE-12345 FGHI"}, {"ABCDE-12345FGHI", "ABCDE-12345 FGHI"},
+        {"AB CD EF", "ABCDE-F"}, {"ABCD-EFGH", "ABCD--EFGH"}, {"   ", ""},
         // Bounds 5/6 and 10/11 without "-" as 6th character, 11/12 with it.
         {"ABCDE", "ABCDE"}, {"ABCDEF", "ABCDE-F"}, {"ABCDEFGHIJ", "ABCDE-FGHIJ"},
         {"ABCDEFGHIJK", "ABCDE-FGHIJ K"}, {"ABCDE-FGHIJ", "ABCDE-FGHIJ"}, {"ABCDE-FGHIJK", "ABCDE-FGHIJ K"},
         // "." or "(" only frees of blanks.
-        {"AB CD.EF GH IJ", "ABCD.EFGHIJ"}, {"AB(CD EFGH", "AB(CDEFGH"}, {"12.34AB", "12.34AB"},
+        {"AB CD.EF GH IJ", "ABCD.EFGHIJ"}, {"AB(CD EFGH", "AB(CDEFGH"},
     };
     expectAll([](const QString& s) { return FormatPartNo(QVariant(s)); }, cases);
     for (const auto& [in, out] : cases)

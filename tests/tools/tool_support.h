@@ -15,8 +15,8 @@
 #include "fixtures/RecordingOperator.h"
 #include "fixtures/ToolTables.h"
 #include "tools/ToolState.h"
+#include "update/UpdateSupport.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tooltest {
 
@@ -36,17 +36,7 @@ inline fx::PriceRow row(const QString& kind, const QString& partNo, double price
     return r;
 }
 
-// The text and statement, '|'-joined, of the DbError that `f` throws ("" when none).
-template <class F>
-QString errorOf(F f)
-{
-    try {
-        f();
-    } catch (const db::DbError& e) {
-        return e.driverText() + u'|' + e.statement();
-    }
-    return {};
-}
+using ut::errorOf;
 
 // The groups are listed in PriceList_Count (or `count`); PriceNew_Count is
 // empty; the run's price-list connection is open.

@@ -1,6 +1,6 @@
 // Shared set-up of the part-update tests: a catalogue of one version label
 // with the run state's connection open on it and the staging table made as
-// the run makes it, the sample part most tests send, and money read-backs.
+// the run makes it, and the sample part most tests send.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -58,22 +58,15 @@ inline PartValues samplePart(const QString& partNo)
     return v;
 }
 
-// Currency::toText of a stored number, for exact comparisons.
-inline QString money(const QVariant& v)
-{
-    return Currency::fromVariant(v).toText();
-}
-
-// Runs call, which must end with db::DbError, and gives the error's text.
+// The text and statement, '|'-joined, of the db::DbError that call throws ("" when none).
 template <typename Call>
 QString errorOf(Call call)
 {
     try {
         call();
     } catch (const db::DbError& e) {
-        return e.driverText();
+        return e.driverText() + u'|' + e.statement();
     }
-    ADD_FAILURE() << "no error";
     return {};
 }
 

@@ -77,14 +77,10 @@ TEST_P(PaddedUpdateTest, FoundPartTakesNamesTextsPricesAndModelLinks)
     cat.addPart(kBrand, 30, "OTHER", kBrand, {{"FEName", "BOLT"}, {"ENameID", 55}});
     cat.db.exec("INSERT INTO LastID VALUES ('TNameID', 40)");
     fx::insertRow(cat.db, "Pta_Doc", {{"PartID", 11}, {"EName", "old"}, {"TName", "old"}, {"Model", "old"}});
-    cat.db.exec("INSERT INTO DetailSaleRem VALUES (11, 0, 5), (11, 3, 5), (11, 0, 0), (12, 0, 5)");
     fx::LogStatements log;
 
     EXPECT_EQ(cat.update(kPart), 0);
 
-    EXPECT_EQ(cat.part(kBrand)["TNameID"].toInt(), 41);
-    // Only the part's undiscounted rows with a price go.
-    EXPECT_EQ(cat.db.count("DetailSaleRem"), 3);
     // Car-model links of the hit, one per model.
     EXPECT_EQ(cat.db.count("Pta_BrandCar", "PartID = 11 AND BrandID = 7 AND ModelName IN ('CWA', 'PK')"), 2);
 
@@ -121,41 +117,6 @@ TEST_P(PaddedUpdateTest, FoundPartTakesNamesTextsPricesAndModelLinks)
     EXPECT_EQ(own, statements);
 }
 
-TEST_P(PaddedUpdateTest, ProtectedRowGetsOnlyPricesAndLinks)
-{
-    cat.addOwnPart({{"UpRec", 1}});
-    fx::LogStatements log;
-
-    cat.update(kPart);
-
-    QStringList writes = {"Update Pta_07 Set DisPrice = '1000' Where PartID = 11",
-                          "Update Pta_07 Set Price = 1234.5 Where PartID = 11",
-                          "Update Pta_07 Set Sale = 1200 Where PartID = 11"};
-    writes.replaceInStrings("_07", "_" + cat.sfx(kBrand));
-    EXPECT_EQ(log.startingWith("Update " + cat.pta(kBrand)), writes);
-    EXPECT_TRUE(log.startingWith("Update Pta_Doc").isEmpty());
-    EXPECT_EQ(cat.db.count("Pta_BrandCar", "PartID = 11"), 2);
-}
-
-TEST_P(PaddedUpdateTest, BrandOfTheAlternateGroupIsWorkedOnItsOwnTables)
-{
-    // Under "P.68 (Bar)" brand 100, which only three digits can name.
-    const int other = GetParam().width == 3 ? 100 : 12;
-    cat.addOwnPart();
-    cat.addAlternateBrand(other, true);
-
-    cat.update(kPart);
-
-    for (int b : {kBrand, other}) {
-        const QVariantMap p = cat.part(b);
-        EXPECT_EQ(p["TName"].toString(), "โบลท์") << b;
-        EXPECT_GT(p["TNameID"].toInt(), 0) << b;
-        EXPECT_EQ(money(p["Price"]), "1234.5") << b;
-        EXPECT_EQ(money(cat.row("Pta_Alt_" + cat.sfx(b), "WHERE AltID = 11")["ASale"]), "1200") << b;
-    }
-    EXPECT_EQ(cat.part(kBrand, 21)["EName"].toString(), "old");
-}
-
 // A blank number is passed over without a statement. The staged row keeps
 // the list's blanks; the plain routines share it.
 TEST_P(PaddedUpdateTest, BlankNumberPassedOverMissingPartStagedWithItsQuotesAndBlanks)
@@ -182,30 +143,51 @@ TEST_P(PaddedUpdateTest, BlankNumberPassedOverMissingPartStagedWithItsQuotesAndB
     EXPECT_EQ(log.entries(), expected);
 }
 
-TEST_P(PaddedUpdateTest, PriceThatNeverShowsEndsAfterThreeTries)
+// A brand of the part's alternate group is worked on its own tables. Then,
+// the part protected, only its prices and links go, and a price that never
+// shows ends after three tries; unprotected again, a name without a new
+// identifier writes none.
+TEST_P(PaddedUpdateTest, AlternateBrandProtectedRowAndWritesThatFail)
 {
+    // Under "P.68 (Bar)" brand 100, which only three digits can name.
+    const int other = GetParam().width == 3 ? 100 : 12;
     cat.addOwnPart();
-    cat.addAlternateBrand(12, false);   // its read-back never finds the row
+    cat.addAlternateBrand(other, true);
+
+    cat.update(kPart);
+
+    for (int b : {kBrand, other}) {
+        const QVariantMap p = cat.part(b);
+        EXPECT_EQ(p["TName"].toString(), "โบลท์") << b;
+        EXPECT_GT(p["TNameID"].toInt(), 0) << b;
+        EXPECT_EQ(p["Price"].toDouble(), 1234.5) << b;
+        EXPECT_EQ(cat.row("Pta_Alt_" + cat.sfx(b), "WHERE AltID = 11")["ASale"].toDouble(), 1200) << b;
+    }
+    EXPECT_EQ(cat.part(kBrand, 21)["EName"].toString(), "old");
+
+    // The other brand's read-back never finds the row.
+    cat.db.exec("UPDATE " + cat.pta(kBrand) + " SET UpRec = 1; DELETE FROM " + cat.pta(other));
+    cat.db.exec("DELETE FROM Pta_BrandCar");
     fx::LogStatements log;
-
     const QString error = errorOf([&] { cat.update(kPart); });
-
-    EXPECT_TRUE(error.contains("A-12-345") && error.contains(cat.pta(12)) && error.contains("3 tries"))
+    EXPECT_TRUE(error.contains("A-12-345") && error.contains(cat.pta(other)) && error.contains("3 tries"))
         << error.toStdString();
-    EXPECT_EQ(log.startingWith("Update " + cat.pta(12) + " Set Price = 1234.5").size(), 3);
-    EXPECT_EQ(log.startingWith("Select PartID From " + cat.pta(12)).size(), 3);
-}
+    QStringList writes = {"Update Pta_07 Set DisPrice = '1000' Where PartID = 11",
+                          "Update Pta_07 Set Price = 1234.5 Where PartID = 11",
+                          "Update Pta_07 Set Sale = 1200 Where PartID = 11"};
+    writes.replaceInStrings("_07", "_" + cat.sfx(kBrand));
+    EXPECT_EQ(log.startingWith("Update " + cat.pta(kBrand)), writes);
+    EXPECT_TRUE(log.startingWith("Update Pta_Doc").isEmpty());
+    EXPECT_EQ(cat.db.count("Pta_BrandCar", "PartID = 11"), 2);
+    EXPECT_EQ(log.startingWith("Update " + cat.pta(other) + " Set Price = 1234.5").size(), 3);
+    EXPECT_EQ(log.startingWith("Select PartID From " + cat.pta(other)).size(), 3);
 
-TEST_P(PaddedUpdateTest, NoNameIdentifierZeroIsWritten)
-{
-    cat.addOwnPart();
-    cat.db.exec("DROP TABLE LastID");   // every new number fails
+    const int nameId = cat.part(kBrand)["ENameID"].toInt();
+    cat.db.exec("UPDATE " + cat.pta(kBrand) + " SET UpRec = 0; DROP TABLE LastID");   // every new number fails
     PartValues v = kPart;
-    v.Model = {};                       // the model links need no counter then
-
-    EXPECT_FALSE(errorOf([&] { cat.update(v); }).isEmpty());
-
-    EXPECT_EQ(cat.part(kBrand)["ENameID"].toInt(), 900);
+    v.EName = "NUT";
+    EXPECT_TRUE(errorOf([&] { cat.update(v); }).contains("no new ENameID"));
+    EXPECT_EQ(cat.part(kBrand)["ENameID"].toInt(), nameId);
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, PaddedUpdateTest, ::testing::ValuesIn(kLabels),
