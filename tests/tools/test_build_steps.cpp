@@ -122,6 +122,31 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
         "Select PartNO From PriceList_1 Where PartNO = 'A''1'", "Delete From PriceList Where PartNO = 'A''1'"}));
 }
 
+TEST(BuildClear, OnlyTheListedGroupsAreEmptied)
+{
+    std::vector<int> listed{2, 1};
+    ToolFile f({{1, {row("1", "A1", 1)}}, {2, {row("1", "A2", 1)}}, {3, {row("1", "A3", 1)}}}, &listed);
+    f.insert("PriceList", {row("1", "WORK", 1)});
+    ClearPriceListGroups(f.run());
+    EXPECT_EQ(f.log(), (QStringList{"Select Count From PriceList_Count Order By Count", "Delete From PriceList_1",
+                                    "Delete From PriceList_2"}));
+    EXPECT_EQ(f.select("PartNO", "PriceList_3") + f.select("PartNO", "PriceList"), (QStringList{"A3", "WORK"}));
+    EXPECT_EQ(f.st.GroupNos, (std::vector<int16_t>{1, 2, 0}));
+    EXPECT_EQ(f.st.GroupNoCount, 2);
+    EXPECT_TRUE(f.op.qtyLines.isEmpty() && f.op.yields == 0);
+
+    // An empty list changes nothing.
+    listed.clear();
+    ToolFile g({{1, {row("1", "A1", 1)}}}, &listed);
+    g.st.GroupNos = {7, 0};
+    g.st.GroupNoCount = 1;
+    ClearPriceListGroups(g.run());
+    EXPECT_EQ(g.log().size(), 1);
+    EXPECT_EQ(g.db->count("PriceList_1"), 1);
+    EXPECT_EQ(g.st.GroupNos, (std::vector<int16_t>{7, 0}));
+    EXPECT_EQ(g.st.GroupNoCount, 1);
+}
+
 TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
 {
     std::vector<int> listed{2, 1};
@@ -140,10 +165,6 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
         {N, "A3", " 0.00", N, N, 1.0, ""},
         {"1", N, N, N, N, 1.0, N},
     });
-    // Emptying the listed groups alone shows nothing; the build empties them too.
-    ClearPriceListGroups(f.st);
-    EXPECT_EQ(f.db->count("PriceList_1") + f.db->count("PriceList_2") + f.db->count("PriceList"), 1);
-    EXPECT_EQ(f.op.yields, 0);
     f.call(BuildPriceList);
     EXPECT_EQ(f.log().mid(0, 4),
               (QStringList{"Delete From PriceList", "Select Count From PriceList_Count Order By Count",
