@@ -40,11 +40,7 @@ struct CatalogSetup : fx::RunHarness {
     // "PartID,AltID" (or the two columns named) of every row, sorted.
     QStringList pairs(const QString& table, const QString& b = QStringLiteral("AltID"))
     {
-        QStringList out;
-        for (const auto& r : catalogDb().rows("SELECT PartID, " + b + " FROM " + table))
-            out << r[0].toString() + QStringLiteral(",") + r[1].toString();
-        out.sort();
-        return out;
+        return catalogDb().texts("SELECT PartID || ',' || " + b + " AS p FROM " + table + " ORDER BY p");
     }
 };
 

@@ -19,14 +19,7 @@ std::array<QString, 12> models(std::initializer_list<std::pair<int, QString>> se
 // Every row of the table, its cells joined by "|".
 QStringList rowsOf(CatalogSetup& s, const QString& table)
 {
-    QStringList out;
-    for (const auto& r : s.catalogDb().rows("SELECT * FROM " + table + " ORDER BY rowid")) {
-        QStringList cells;
-        for (const QVariant& v : r)
-            cells << v.toString();
-        out << cells.join("|");
-    }
-    return out;
+    return s.catalogDb().texts("SELECT * FROM " + table + " ORDER BY rowid");
 }
 
 // A new model gets its Pta_ModelID row (keyed without separators) and the

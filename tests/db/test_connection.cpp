@@ -83,9 +83,7 @@ TEST_P(OnEachRoad, TransactionsRollBackCommitAndRollBackOnClose)
         other.BeginTrans();
         other.Execute(QStringLiteral("Insert Into Note Values( 'dropped' )"));
     }
-    fx::SqliteFile f(file);
-    EXPECT_EQ(f.rows(QStringLiteral("SELECT Txt FROM Note ORDER BY rowid")),
-              (std::vector<QVariantList>{{QStringLiteral("kept")}, {QStringLiteral("after")}}));
+    EXPECT_EQ(fx::SqliteFile(file).texts("SELECT Txt FROM Note ORDER BY rowid"), (QStringList{"kept", "after"}));
 }
 
 TEST_P(OnEachRoad, OpenAndCloseStatesAreChecked)
@@ -141,10 +139,8 @@ TEST_P(OnEachRoad, EditsWriteTheOneRowRead)
     rs.Update();
     EXPECT_EQ(rs.RecordCount(), 4);
     rs.Close();
-    EXPECT_EQ(fx::SqliteFile(file).rows("SELECT PartNO, Qty, TName, Price FROM Parts WHERE Qty = 7 OR Price = 99.25"),
-              (std::vector<QVariantList>{{"A-1", qlonglong(7), "one", 125.5},
-                                         {"B-1", qlonglong(3), "ไส้กรอง", 99.25}}));
-    EXPECT_EQ(fx::SqliteFile(file).count(QStringLiteral("Parts"), QStringLiteral("PartNO = 'C-1'")), 1);
+    EXPECT_EQ(fx::SqliteFile(file).texts("SELECT * FROM Parts WHERE Qty = 7 OR Price = 99.25 OR PartNO = 'C-1'"),
+              (QStringList{"A-1|one|125.5|7", "B-1|ไส้กรอง|99.25|3", "C-1|<null>|<null>|<null>"}));
     // a row changed by someone else since it was read is not overwritten
     rs.Open(QStringLiteral("Select * From Parts Where PartNO = 'A-1'"), cn);
     cn.Execute(QStringLiteral("Update Parts Set Qty = 42 Where PartNO = 'A-1'"));
@@ -167,8 +163,8 @@ TEST_P(OnEachRoad, EditsWriteTheOneRowRead)
     rs.setField(QStringLiteral("Qty"), 6);
     rs.Update();
     rs.Close();
-    EXPECT_EQ(fx::SqliteFile(file).rows(QStringLiteral("SELECT TName, Qty FROM Parts WHERE PartNO = 'T'")),
-              (std::vector<QVariantList>{{"x", qlonglong(5)}, {"y", qlonglong(6)}}));
+    EXPECT_EQ(fx::SqliteFile(file).texts("SELECT TName, Qty FROM Parts WHERE PartNO = 'T'"),
+              (QStringList{"x|5", "y|6"}));
 }
 
 // A recordset reads its rows as far as the reader goes, yet always shows the

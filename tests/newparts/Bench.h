@@ -67,8 +67,7 @@ public:
     QStringList groupPairs()
     {
         const QString pairs = QStringLiteral("Select PartID || '>' || AltID As p From %1 Order By p");
-        const QVariant all = cat->scalar("Select group_concat(p) From (" + pairs.arg(fx::altGTable(ver, 7)) + ")");
-        return all.toString().split(',');
+        return cat->texts(pairs.arg(fx::altGTable(ver, 7)));
     }
 
     QString ver;

@@ -80,8 +80,7 @@ QStringList Content(const QString& file)
     for (const QVariantList& t : db.rows(QStringLiteral("SELECT name, sql, type FROM sqlite_master ORDER BY name"))) {
         out << t[1].toString();
         if (t[2].toString() == QLatin1String("table"))
-            for (const QVariantList& r : db.rows(QStringLiteral("SELECT * FROM \"%1\"").arg(t[0].toString())))
-                out << QVariant(r).toStringList().join(QLatin1Char('|'));
+            out << db.texts(QStringLiteral("SELECT * FROM \"%1\"").arg(t[0].toString()));
     }
     return out;
 }

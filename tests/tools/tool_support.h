@@ -71,15 +71,7 @@ struct ToolFile {
     // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
     QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, fx::SqliteFile* in = {})
     {
-        QStringList out;
-        const QString sql = u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table);
-        for (const QVariantList& r : (in ? in : db.get())->rows(sql)) {
-            QStringList v;
-            for (const QVariant& x : r)
-                v << (x.isNull() ? u"<null>"_s : x.toString());
-            out << v.join(u'|');
-        }
-        return out;
+        return (in ? in : db.get())->texts(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table));
     }
     QStringList prices(const QString& t) { return select(u"Kind, PartNO, Price, DisPrice, Sale"_s, t); }
     void importTable(int n, const std::vector<fx::PriceRow>& rows = {}, bool listed = false)
