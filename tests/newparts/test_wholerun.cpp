@@ -1,6 +1,7 @@
-// Whole runs that bring new parts: what the list adds exists afterwards with
-// its groups, the staging table keeps none of the brand's rows, a second run
-// with the same list adds nothing, and the SQL Server form leaves the same
+// Whole runs over a small price list: the part the catalogue holds takes the
+// list's price and name, what the list adds exists afterwards with its
+// groups, the staging table keeps none of the brand's rows, a second run with
+// the same list adds nothing, and the SQL Server form leaves the same
 // catalogue.
 #include <gtest/gtest.h>
 
@@ -16,12 +17,12 @@ struct RunCase {
 
 struct NewPartsRun : fx::RunHarness {
     NewPartsRun(const QString& version, bool sqlServer)
-        : fx::RunHarness(fx::CatalogSpec{.ver = version}), ver(version)
+        : fx::RunHarness(fx::CatalogSpec{.ver = version}, QStringLiteral("Velkadine.mdb")), ver(version)
     {
         {
             // UD-100, under the search form the label looks parts up by.
             fx::SqliteFile db(catalog);
-            const char* key = padded() || ver == QLatin1String("P.64 (Bar)") ? "UD100" : "UD-100";
+            const char* key = padded() || QStringList{"P.48 (Bar)", "P.64 (Bar)"}.contains(ver) ? "UD100" : "UD-100";
             fx::insertPart(db, ver, 7, {{"PartID", 1}, {"PartNO", "UD-100"}, {"FPartNO", key}});
             fx::insertAlt(db, ver, 7, {{"AltID", 1}, {padded() ? "AltKey" : "AltNO", key}});
             fx::insertAltG(db, ver, 7, {{"PartID", 1}, {"AltID", 0}});
@@ -75,6 +76,9 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
     };
     ASSERT_EQ(run.click(), QStringLiteral("เสร็จแล้วจ้า"));
     settled();
+    // UD-100 takes the list's price, as its sale price too (the list's is 0), and its Thai name.
+    EXPECT_EQ(fx::SqliteFile(run.catalog).texts("Select Price, Sale, TName From " + run.pta() + " Where PartID = 1"),
+              QStringList{"250|250|ไส้กรอง"});
     EXPECT_TRUE(run.op.qtyLines.contains(QStringLiteral("กำลังเพิ่มข้อมูลใหม่  UD_2  (0)  100 %")));
     {
         fx::SqliteFile db(run.catalog);
@@ -103,7 +107,8 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
 
 INSTANTIATE_TEST_SUITE_P(Labels, WholeRun,
                          ::testing::Values(RunCase{"V.31", false}, RunCase{"P.43", false},
-                                           RunCase{"P.64 (Bar)", false}, RunCase{"P.66 (Bar)", false},
+                                           RunCase{"P.64 (Bar)", false}, RunCase{"P.48 (Bar)", false},
+                                           RunCase{"P.48 (Bar)", true}, RunCase{"P.66 (Bar)", false},
                                            RunCase{"P.68 (Bar)", false}, RunCase{"V.31", true},
                                            RunCase{"P.68 (Bar)", true}),
                          [](const auto& info) {
