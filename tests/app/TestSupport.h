@@ -29,12 +29,10 @@ inline QString MdbDriver() { return QStringLiteral("driver={Microsoft Access Dri
 // A catalogue described by `spec` and a tiny price list (one group of two
 // parts), on the Access road or (sqlServer) on the SQL Server road.
 struct RunSetup : fx::RunHarness {
-    explicit RunSetup(const fx::CatalogSpec& spec = {}, bool sqlServer = false) : fx::RunHarness(spec)
+    explicit RunSetup(const fx::CatalogSpec& spec = {}, bool sqlServer = false) : fx::RunHarness(spec, sqlServer)
     {
         writePriceList({{1, {row({}, "UD-100", "ไส้กรองน้ำมันเครื่อง", 250, 250),
                              row({}, "UD-200", "ผ้าเบรกหน้า", 1200, 1100)}}});
-        if (sqlServer)
-            useSqlServer();
     }
 };
 

@@ -16,10 +16,8 @@ using fx::LogStatements;
 
 struct CatalogSetup : fx::RunHarness {
     explicit CatalogSetup(const QString& ver = QStringLiteral("V.31"), bool sqlServer = false)
-        : fx::RunHarness(fx::CatalogSpec{.ver = ver})
+        : fx::RunHarness({.ver = ver}, sqlServer)
     {
-        if (sqlServer)
-            useSqlServer();
         presetBrand();
     }
 

@@ -17,7 +17,9 @@ QVariantMap catalogPart(int partId, const QString& kind, const QString& partNo, 
 }
 
 struct RunBench : fx::RunHarness {
-    RunBench(const std::map<int, std::vector<fx::PriceRow>>& groups, const std::vector<QVariantMap>& parts)
+    RunBench(const std::map<int, std::vector<fx::PriceRow>>& groups, const std::vector<QVariantMap>& parts,
+             bool sqlServer = false)
+        : fx::RunHarness({}, sqlServer)
     {
         writePriceList(groups);
         fx::SqliteFile cat = catalogDb();
@@ -37,9 +39,7 @@ TEST_P(PriceRuns, PartListedTwiceEndsInPriceListAllAndTheGrid)
 {
     RunBench b({{1, {row("K", "P1", "ชิ้น", 100, 0), row("K", "P1", "ชิ้น", 120, 0),
                      row("K", "P2", "สอง", 30, 0)}}},
-               {catalogPart(1, "K", "P1", 50, 50), catalogPart(2, "K", "P2", 30, 30)});
-    if (GetParam())
-        b.useSqlServer();
+               {catalogPart(1, "K", "P1", 50, 50), catalogPart(2, "K", "P2", 30, 30)}, GetParam());
     b.op.cells[{5, 3}] = "left from an earlier run";
 
     cmdUpDate_Click(b.st);

@@ -25,10 +25,8 @@ inline std::string nameOf(const char* ver)
 class Bench : public fx::RunHarness {
 public:
     explicit Bench(const QString& version, bool sqlServer = false)
-        : fx::RunHarness(fx::CatalogSpec{.ver = version}), ver(version)
+        : fx::RunHarness({.ver = version}, sqlServer), ver(version)
     {
-        if (sqlServer)
-            useSqlServer();
         presetBrand();
         openCatalog();
         if (sqlServer)

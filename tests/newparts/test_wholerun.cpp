@@ -17,7 +17,7 @@ struct RunCase {
 
 struct NewPartsRun : fx::RunHarness {
     NewPartsRun(const QString& version, bool sqlServer)
-        : fx::RunHarness(fx::CatalogSpec{.ver = version}, QStringLiteral("Velkadine.mdb")), ver(version)
+        : fx::RunHarness({.ver = version}, sqlServer, QStringLiteral("Velkadine.mdb")), ver(version)
     {
         {
             // UD-100, under the search form the label looks parts up by.
@@ -34,8 +34,6 @@ struct NewPartsRun : fx::RunHarness {
         fresh.AKind = {"", "B", "A"};
         writePriceList({{1, {fx::row(QString(), "UD-100", "ไส้กรอง", 250), fresh}},
                         {2, {fx::row(QString(), "UD-400", "เข็มขัด", 99)}}});
-        if (sqlServer)
-            useSqlServer();
     }
 
     bool padded() const { return fx::isPaddedLabel(ver); }

@@ -54,7 +54,7 @@ TEST(BuildConvert, PartNumbersOfEachBrand)
         p.AltNO[0] = c[2];
         ToolFile f;
         convert(f, {p}, c[0]);
-        EXPECT_EQ(f.db->rows("SELECT PartNO, PartNew, FPartNew, AltNO_1, AltNO_2 FROM PriceList"),
+        EXPECT_EQ(f.db.rows("SELECT PartNO, PartNew, FPartNew, AltNO_1, AltNO_2 FROM PriceList"),
                   (Rows{{c[3], c[4], c[5], c[6], ""}}))
             << qPrintable(c[0]);
     }
@@ -86,13 +86,13 @@ TEST(BuildConvert, FieldsAreCleanedAndCutWithExactStatementsAndBoundedWrites)
 
     // An insert that cannot be found gives up after three writes.
     ToolFile g;
-    g.db->exec("CREATE TRIGGER lose AFTER INSERT ON PriceList WHEN NEW.PartNO = 'LOST1' "
+    g.db.exec("CREATE TRIGGER lose AFTER INSERT ON PriceList WHEN NEW.PartNO = 'LOST1' "
                "BEGIN DELETE FROM PriceList WHERE rowid = NEW.rowid; END;");
     EXPECT_EQ(errorOf([&] { convert(g, {row("1", "LOST1", 1), row("1", "NEXT", 1)}, "ISUZU"); }),
               "Row 1-LOST1 not found in PriceList after 3 writes|"
               "Select PartNO From PriceList Where Kind = '1' And PartNO = 'LOST1'");
     EXPECT_EQ(g.log().filter("Insert Into PriceList").size(), 3);
-    EXPECT_EQ(g.db->count("PriceList"), 0);
+    EXPECT_EQ(g.db.count("PriceList"), 0);
 }
 
 TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
@@ -113,7 +113,7 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
     f.call(RemoveCheaperDuplicates);
     EXPECT_TRUE(f.log().contains("Delete From PriceList Where Kind = '1' And FPartNew = 'O''K' And Price = 8"));
     f.call(MoveRowsIntoGroups);
-    EXPECT_EQ(f.db->rows("SELECT Kind, FPartNew, Price FROM PriceList_1 ORDER BY Kind, FPartNew, Price"),
+    EXPECT_EQ(f.db.rows("SELECT Kind, FPartNew, Price FROM PriceList_1 ORDER BY Kind, FPartNew, Price"),
               (Rows{{"", "A'1", 5.0}, {"1", "", 10.0}, {"1", "", 20.0}, {"1", "A", 2000.0}, {"1", "A", 2000.0},
                     {"1", "O'K", 9.0}, {"1", "Q1", 70.0}, {"2", "A", 10.0}}));
     EXPECT_EQ(f.log().filter("'A''1'"), (QStringList{
@@ -142,7 +142,7 @@ TEST(BuildClear, OnlyTheListedGroupsAreEmptied)
     g.st.GroupNoCount = 1;
     ClearPriceListGroups(g.run());
     EXPECT_EQ(g.log().size(), 1);
-    EXPECT_EQ(g.db->count("PriceList_1"), 1);
+    EXPECT_EQ(g.db.count("PriceList_1"), 1);
     EXPECT_EQ(g.st.GroupNos, (std::vector<int16_t>{7, 0}));
     EXPECT_EQ(g.st.GroupNoCount, 1);
 }
@@ -152,14 +152,14 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
     std::vector<int> listed{2, 1};
     ToolFile f({{1, {row("1", "OLD", 1)}}, {2, {row("1", "OLD2", 1)}}, {3, {row("1", "KEPT", 1)}}}, &listed);
     f.insert("PriceList", {row("1", "STALE", 1)});
-    fx::makePriceNewCount(*f.db, {2, 1});
+    fx::makePriceNewCount(f.db, {2, 1});
     fx::PriceRow dear = row("1.00", "ABCDE12345", 200);
     dear.Model[0] = "xxxx";
     dear.Model[1] = "CWA";
     f.importTable(1, {dear, row("", "ZZ 1", 10), row("1", "", 10)});
     f.importTable(2, {row("1", "ABCDE 12345", 150), row("2", "ABCDE12345", 90)});
     const QVariant N;
-    f.db->insert("PriceNew_2", {"Kind", "PartNO", "AKind_3", "Model_1", "Model_7", "Price", "DisPrice"}, {
+    f.db.insert("PriceNew_2", {"Kind", "PartNO", "AKind_3", "Model_1", "Model_7", "Price", "DisPrice"}, {
         {"0.00", "A1", "1.00", "-", "xxxx", 10.0, N},
         {"1.00", "A2", N, "xxxxx", "-1", N, "5"},
         {N, "A3", " 0.00", N, N, 1.0, ""},
@@ -174,14 +174,14 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
     // The import table's clean-up: kind codes, Nulls, rows without a number, model placeholders.
     EXPECT_EQ(f.select("Kind, AKind_3, Model_1, Model_7, Price, DisPrice", "PriceNew_2 WHERE ID > 2"),
               (QStringList{"0|1|||10|", "1||xxxxx|-1|0|5", "| 0.00|||1|"}));
-    EXPECT_EQ(f.db->count("PriceNew_2", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
+    EXPECT_EQ(f.db.count("PriceNew_2", "EName IS NULL OR AltNO_5 IS NULL OR Model_12 IS NULL"), 0);
     // In part-number order, the cheaper row of a key gone, the listed groups and the work table emptied.
     EXPECT_EQ(f.select("Kind, PartNO, FPartNew, Price, Sale, Model_1, Model_2", "PriceList_1"),
               (QStringList{"0|A1|A1|10|10||", "1|A2|A2|0|0|xxxxx|", "|A3|A3|1|1||",
                            "1|ABCDE-12345|ABCDE12345|200|200||CWA", "2|ABCDE-12345|ABCDE12345|90|90||",
                            "|ZZ1|ZZ1|10|10||"}));
-    EXPECT_EQ(f.db->count("PriceList_2") + f.db->count("PriceList"), 0);
-    EXPECT_EQ(f.db->count("PriceList_3"), 1);
+    EXPECT_EQ(f.db.count("PriceList_2") + f.db.count("PriceList"), 0);
+    EXPECT_EQ(f.db.count("PriceList_3"), 1);
     EXPECT_EQ(f.op.qtyLines.value(0), "กำลังหา PartNO ซ้ำ");
     EXPECT_EQ(f.op.qtyLines.value(1), "กำลังสร้าง FPartNew  UD_1  (1)  50 %");
     // Six key pairs, then six rows moved.

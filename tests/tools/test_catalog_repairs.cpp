@@ -10,15 +10,15 @@ namespace {
 // A catalogue with the car-model tables of "P.68 (Bar)" and the part tables
 // Pta7, Alt7 and AltG7 of "V.31".
 struct Catalog : ::testing::TestWithParam<bool> {
-    ToolFile s{Groups{}};
+    ToolFile s{Groups{}, nullptr, {.ver = u"P.68 (Bar)"_s, .brandCode = u"ISUZU"_s}, GetParam()};
     void SetUp() override
     {
-        s.openCatalog(u"P.68 (Bar)"_s, u"ISUZU"_s, GetParam());
-        fx::createLabelTables(*s.cat, u"V.31"_s, 7);
+        s.openCatalog();
+        fx::createLabelTables(s.cat, u"V.31"_s, 7);
         exec(u"INSERT INTO LastID VALUES ('ModelID', 4), ('Pta7', 99)"_s);
     }
-    void exec(const QString& sql) { s.cat->exec(sql); }
-    QStringList rows(const QString& cols, const QString& table) { return s.select(cols, table, s.cat.get()); }
+    void exec(const QString& sql) { s.cat.exec(sql); }
+    QStringList rows(const QString& cols, const QString& table) { return s.select(cols, table, &s.cat); }
     QStringList lastIds() { return rows(u"NameID, LastID"_s, u"LastID"_s); }
 };
 

@@ -14,7 +14,7 @@ using Cleanups = ImportTest;
 TEST_F(Cleanups, TruncateKindsOfTheListedTables)
 {
     s.importTable(2);
-    s.db->exec(u"INSERT INTO PriceList_Count VALUES (1); INSERT INTO PriceNew_Count VALUES (2)"_s);
+    s.db.exec(u"INSERT INTO PriceList_Count VALUES (1); INSERT INTO PriceNew_Count VALUES (2)"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO TName Model_1 Model_3 AKind_1 AKind_2 AKind_3 AKind_4 AKind_5"_s,
           {{u"0.00"_s, E, E, E, E, u"1.00"_s, u"12"_s, u"-"_s, E, QVariant()},
            {QVariant(), u"P2"_s, u"n"_s, E, E, u"ก.ข"_s, u" 1"_s},
@@ -41,7 +41,7 @@ TEST_F(Cleanups, NormaliseKindValues)
     EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0.00|<null>"_s});
 
     // the ISUZU form: the twelve texts on every listed table, Nulls stay
-    s.db->exec(u"INSERT INTO PriceNew_Count VALUES (2)"_s);
+    s.db.exec(u"INSERT INTO PriceNew_Count VALUES (2)"_s);
     NormaliseIsuzuKinds(s.st, s.arr);
     EXPECT_EQ(s.select(u"Kind, AKind_1"_s, u"PriceNew_2"_s), QStringList{u"0|<null>"_s});
     EXPECT_EQ(s.op.qtyLines, QStringList{u"กำลังแก้ไข Kind ของ ISUZU"_s});
@@ -91,7 +91,7 @@ TEST_F(Cleanups, SplitAlternateLists)
         {u"O'1, B'2"_s, u"O'1|B'2|||"_s},
         {u"A-1"_s, u"A-1|OLD2|||OLD5"_s}};                  // no comma: the row stays
     s.importTable(4);
-    s.db->exec(u"INSERT INTO PriceNew_Count VALUES (4)"_s);
+    s.db.exec(u"INSERT INTO PriceNew_Count VALUES (4)"_s);
     QStringList want;
     for (const auto& c : cases) {
         s.add(u"PriceNew_4"_s, u"AKind_1 AltNO_1 AltNO_2 AltNO_3 AltNO_5"_s,

@@ -12,7 +12,7 @@ using HondaIsuzu = ImportTest;
 TEST_F(HondaIsuzu, HondaPartNewIsTheCatalogueSpellingOrTheRowsOwnNumber)
 {
     s.openCatalog();
-    s.cat->exec(u"INSERT INTO Pta7 (PartID, PartNO, FPartNO) VALUES (1, ' 06HON-1 ', '06HON1'), (2, 'O''1-A', 'O''1'),"
+    s.cat.exec(u"INSERT INTO Pta7 (PartID, PartNO, FPartNO) VALUES (1, ' 06HON-1 ', '06HON1'), (2, 'O''1-A', 'O''1'),"
                 " (3, 'O''1-B', 'O''1'), (4, 'A-1', 'A1'), (5, NULL, '')"_s);
     s.add(u"PriceNew_1"_s, u"Kind PartNO FPartNO PartNew"_s,
           {{QString(), u"06-HON 1"_s},
@@ -59,7 +59,7 @@ TEST_F(HondaIsuzu, IsuzuShortNumbersAreDroppedAndShortAlternatesCleared)
 TEST_F(HondaIsuzu, IsuzuEmptyKindsFromTheCatalogue)
 {
     s.openCatalog();
-    s.cat->exec(u"INSERT INTO Pta7 (PartID, PartNO, Kind, TName) VALUES"
+    s.cat.exec(u"INSERT INTO Pta7 (PartID, PartNO, Kind, TName) VALUES"
                 " (1, 'P1', 'A', 'n1'), (2, 'P2', 'B', 'x'), (3, 'P2', 'C', 'y'), (4, 'P3', 'D', 'z'),"
                 " (5, 'P3', 'E', 'z'), (6, 'P5', NULL, 'w'), (7, 'P5', NULL, 'v'), (8, 'P6', '', 'q'),"
                 " (9, 'O''1', 'F', 'it''s'), (10, 'O''1', 'G', 'other'), (11, '', 'Z', 'blank')"_s);

@@ -16,7 +16,7 @@ struct MergeFile : ToolFile {
         : ToolFile(groups, count)
     {
         importTable(1, stored);
-        fx::createGroupRowTable(*db, "PriceList_New");
+        fx::createGroupRowTable(db, "PriceList_New");
         insert("PriceList_New", list);
     }
 };
@@ -30,9 +30,9 @@ TEST(MergePriceNew, UpdatesAndCopiesOfEveryRowOfThePartAndBoundedWrites)
                  row("", "P2", 20, 21), row("", "Q'1", 5, 5), row("3", "Q'1", 6, 6)},
                 {row("1", "P1", 10, 10, {}, "x"), row("1", "P1", 12, 12), row("2", "P1", 13, 13),
                  row("1", "E1", 100, 90, {}, "old"), row("1", "P2", 10, 10), row("2", "P2", 11, 11)});
-    f.db->insert("PriceList_New", {"PartNO"}, {{"A1"}});   // Nulls become '' or 0
+    f.db.insert("PriceList_New", {"PartNO"}, {{"A1"}});   // Nulls become '' or 0
     f.call(MergeNewListIntoPriceNew);
-    EXPECT_EQ(f.db->count("PriceList_New", "Kind || TName || DisPrice || Model_9 = '' AND Price + Sale = 0 "
+    EXPECT_EQ(f.db.count("PriceList_New", "Kind || TName || DisPrice || Model_9 = '' AND Price + Sale = 0 "
                                        "AND FPartNew IS NULL"), 1);
     EXPECT_EQ(f.op.qtyLines.value(0), "กำลังดึงข้อมูลมาแก้  (6)  14 %");
     EXPECT_TRUE(f.log().contains(

@@ -1,22 +1,14 @@
 // Set-up shared by the tools' tests: a price-list file with its groups, the
-// working table and empty import-table list, a run state on it, a catalogue
-// when a tool reads one, and the statement log.
+// working table and empty import-table list, a run state on it, its catalogue,
+// and the statement log.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
-
-#include "app/RunState.h"
-#include "db/Database.h"
-#include "fixtures/Fixtures.h"
 #include "fixtures/LabelTables.h"
-#include "fixtures/RecordingOperator.h"
+#include "fixtures/RunHarness.h"
 #include "fixtures/ToolTables.h"
 #include "tools/ToolState.h"
-#include "update/UpdateSupport.h"
-
 
 namespace tooltest {
 
@@ -36,28 +28,26 @@ inline fx::PriceRow row(const QString& kind, const QString& partNo, double price
     return r;
 }
 
-using ut::errorOf;
+using fx::errorOf;
 
-// The groups are listed in PriceList_Count (or `count`); PriceNew_Count is
-// empty; the run's price-list connection is open.
-struct ToolFile {
-    explicit ToolFile(const Groups& groups = {{1, {}}}, const std::vector<int>* count = nullptr)
+// The shared run harness with the brand preset; the groups are listed in
+// PriceList_Count (or `count`); PriceNew_Count is empty; the run's price-list
+// connection is open. A tool that reads the catalogue opens it (openCatalog).
+struct ToolFile : fx::RunHarness {
+    explicit ToolFile(const Groups& groups = {{1, {}}}, const std::vector<int>* count = nullptr,
+                      const fx::CatalogSpec& spec = {}, bool sqlServer = false)
+        : fx::RunHarness(spec, sqlServer)
     {
-        fx::makePriceList(file, groups, {}, count);
-        db = std::make_unique<fx::SqliteFile>(file);
-        fx::createGroupRowTable(*db, u"PriceList"_s);
-        fx::makePriceNewCount(*db, {});
-        st.cnPriceList->ConnectionString = fx::accessConnectionString(file);
+        presetBrand();
+        writePriceList(groups, {}, count);
+        fx::createGroupRowTable(db, u"PriceList"_s);
+        fx::makePriceNewCount(db, {});
+        st.cnPriceList->ConnectionString = fx::accessConnectionString(priceList);
         st.cnPriceList->Open();
     }
     ~ToolFile() { db::StatementLog::enable(false); db::StatementLog::clear(); }
 
-    fx::TempDir dir;
-    QString file = dir.file(u"PriceList_UD.mdb"_s);
-    QString catalog = dir.file(u"Velkadine.accdb"_s);
-    std::unique_ptr<fx::SqliteFile> db, cat;   // the price list; the catalogue once made
-    RecordingOperator op;
-    RunState st{op};
+    fx::SqliteFile db{priceList}, cat{catalog};   // the price list, the catalogue
     ToolArrays arr;
 
     RunState& run()   // starts the statement log
@@ -71,50 +61,34 @@ struct ToolFile {
     // The rows of a table, each with its values joined by '|' and Null shown as "<null>".
     QStringList select(const QString& cols, const QString& table = u"PriceNew_1"_s, fx::SqliteFile* in = {})
     {
-        return (in ? in : db.get())->texts(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table));
+        return (in ? in : &db)->texts(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg(cols, table));
     }
     QStringList prices(const QString& t) { return select(u"Kind, PartNO, Price, DisPrice, Sale"_s, t); }
     void importTable(int n, const std::vector<fx::PriceRow>& rows = {}, bool listed = false)
     {
-        fx::createImportTable(*db, n);
-        fx::insertImportRows(*db, n, rows);
+        fx::createImportTable(db, n);
+        fx::insertImportRows(db, n, rows);
         if (listed)
-            fx::makePriceNewCount(*db, {n});
+            fx::makePriceNewCount(db, {n});
     }
-    void insert(const QString& t, const std::vector<fx::PriceRow>& rows) { fx::insertPriceRows(*db, t, rows); }
+    void insert(const QString& t, const std::vector<fx::PriceRow>& rows) { fx::insertPriceRows(db, t, rows); }
     // Rows as a table: the columns named (blank-separated), then one value
     // list for each row. Texts not given are '', numbers 0, ID numbered by
     // the table; an invalid QVariant stores Null.
     void add(const QString& table, const QString& cols, const std::vector<QVariantList>& values)
     {
         const QStringList names = cols.split(u' ');
-        const bool hasId = db->columns(table).contains(u"ID"_s);
+        const bool hasId = db.columns(table).contains(u"ID"_s);
         for (const QVariantList& r : values) {
             QVariantMap m;
             if (hasId)
                 m.insert(u"ID"_s, QVariant());
             for (int i = 0; i < r.size(); ++i)
                 m.insert(names.at(i), r[i]);
-            fx::insertRow(*db, table, m);
+            fx::insertRow(db, table, m);
         }
     }
     QStringList log() const { return db::StatementLog::entries(); }
-    // A catalogue of the label with the connection open; sqlServer: reached
-    // through ODBC as the SQL Server road.
-    void openCatalog(const QString& ver = u"V.31"_s, const QString& code = u"UD"_s, bool sqlServer = false)
-    {
-        fx::CatalogSpec spec;
-        spec.ver = st.strVer = ver;
-        spec.brandCode = st.strBrandCode = code;
-        st.lngBrandID = spec.brandId;
-        fx::makeCatalog(catalog, spec);
-        cat = std::make_unique<fx::SqliteFile>(catalog);
-        fx::useTestOdbc();
-        op.access = !sqlServer;
-        st.cnCatalog->ConnectionString =
-            sqlServer ? fx::sqlServerConnectionString(catalog) : fx::accessConnectionString(catalog);
-        st.cnCatalog->Open();
-    }
 };
 
 // The tools that repair an import table: PriceNew_1, listed in PriceNew_Count.

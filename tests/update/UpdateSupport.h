@@ -58,16 +58,6 @@ inline PartValues samplePart(const QString& partNo)
     return v;
 }
 
-// The text and statement, '|'-joined, of the db::DbError that call throws ("" when none).
-template <typename Call>
-QString errorOf(Call call)
-{
-    try {
-        call();
-    } catch (const db::DbError& e) {
-        return e.driverText() + u'|' + e.statement();
-    }
-    return {};
-}
+using fx::errorOf;
 
 }   // namespace ut
