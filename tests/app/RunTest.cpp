@@ -175,6 +175,9 @@ TEST_P(WholeRun, AddsBothPartsAndEndsWithMessageGTwice)
         EXPECT_EQ(s.catalogDb().count("PriceList"), 0);
     }
     EXPECT_EQ(s.op.qtyLines.first(), QStringLiteral("กำลังย้าน  Price UD  ชั่วคราว"));
+    // Nor the second transfer ("_All") nor the report (a second check heading) showed a line.
+    EXPECT_EQ(s.op.qtyLines.filter(QStringLiteral("กำลังครวจสอบข้อมูล  UD")).size(), 2);
+    EXPECT_TRUE(s.op.qtyLines.filter(QStringLiteral("_All")).isEmpty());
     EXPECT_EQ(s.st.cnPriceList->ConnectionString,
               (sql ? MdbDriver() : AccdbDriver()) + s.priceList + QStringLiteral(";UID=admin;PWD=ZOK914"));
     EXPECT_EQ(s.st.cnCatalog->ConnectionString,

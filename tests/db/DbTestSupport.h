@@ -8,7 +8,7 @@
 #include <type_traits>
 
 #include "db/Database.h"
-#include "fixtures/Fixtures.h"
+#include "fixtures/RunHarness.h"
 
 namespace dbtest {
 
@@ -53,19 +53,6 @@ QString resultOf(Convert convert)
     } catch (const db::DbError&) {
         return QStringLiteral("error");
     }
-}
-
-// The DbError a call throws; a failure when it throws none.
-template <class Call>
-db::DbError errorOf(Call call)
-{
-    try {
-        call();
-    } catch (const db::DbError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no DbError";
-    return db::DbError(QString(), QString());
 }
 
 // A file with a few small tables, and a connection on it by the road under test.
