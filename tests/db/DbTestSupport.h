@@ -16,15 +16,9 @@ enum class Road { AccessMdb, AccessAccdb, SqlServer };
 
 inline QString connectionStringFor(Road r, const QString& file)
 {
-    switch (r) {
-    case Road::AccessMdb:
-        return fx::accessConnectionString(file);
-    case Road::AccessAccdb:
-        return QStringLiteral("driver={Microsoft Access Driver (*.mdb, *.accdb)};dbq=") + file
-               + QStringLiteral(";UID=admin;PWD=QEV538174");
-    default:
-        return fx::sqlServerConnectionString(file);
-    }
+    if (r == Road::AccessAccdb)
+        return "driver={Microsoft Access Driver (*.mdb, *.accdb)};dbq=" + file + ";UID=admin;PWD=QEV538174";
+    return r == Road::AccessMdb ? fx::accessConnectionString(file) : fx::sqlServerConnectionString(file);
 }
 
 // One column of the rows a recordset has left, read to its end.

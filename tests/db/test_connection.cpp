@@ -185,14 +185,8 @@ TEST_P(OnEachRoad, RowsStayThoseOfTheOpenWhenAConnectionWrites)
     EXPECT_EQ(rs.RecordCount(), 3);
 }
 
-std::string roadName(const ::testing::TestParamInfo<Road>& info)
-{
-    const char* names[] = {"AccessMdb", "AccessAccdb", "SqlServer"};
-    return names[int(info.param)];
-}
-
-INSTANTIATE_TEST_SUITE_P(Roads, OnEachRoad,
-                         ::testing::Values(Road::AccessMdb, Road::AccessAccdb, Road::SqlServer), roadName);
+INSTANTIATE_TEST_SUITE_P(Roads, OnEachRoad, ::testing::Values(Road::AccessMdb, Road::AccessAccdb, Road::SqlServer),
+                         [](auto& i) { return (std::array{"AccessMdb", "AccessAccdb", "SqlServer"})[int(i.param)]; });
 
 // ------------------------------------------------------------- opening
 

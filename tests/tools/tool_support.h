@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fixtures/LabelTables.h"
 #include "fixtures/RunHarness.h"
 #include "fixtures/ToolTables.h"
@@ -45,15 +47,14 @@ struct ToolFile : fx::RunHarness {
         st.cnPriceList->ConnectionString = fx::accessConnectionString(priceList);
         st.cnPriceList->Open();
     }
-    ~ToolFile() { db::StatementLog::enable(false); db::StatementLog::clear(); }
 
     fx::SqliteFile db{priceList}, cat{catalog};   // the price list, the catalogue
     ToolArrays arr;
+    std::optional<fx::LogStatements> logging;
 
-    RunState& run()   // starts the statement log
+    RunState& run()   // starts the statement log afresh
     {
-        db::StatementLog::clear();
-        db::StatementLog::enable(true);
+        logging.emplace();
         return st;
     }
     void call(void (*tool)(RunState&, ToolArrays&)) { tool(run(), arr); }

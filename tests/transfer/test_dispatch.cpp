@@ -34,13 +34,6 @@ TEST(Dispatch, LabelsInOrderAndTheUpdateRoutineOfEach)
     EXPECT_FALSE(IsPaddedLayout("P.67 (Bar)"));
     EXPECT_TRUE(UpdateRoutineForLabel("p.66 (bar)") == &UpdatePartDefault);
     EXPECT_TRUE(IsPaddedLayout(" P.68 (Bar) "));
-    // Three digits for "P.68 (Bar)" (the padded writers' tests check the
-    // suffixes too large or negative).
-    RecordingOperator op;
-    RunState st(op);
-    st.strVer = "P.68 (Bar)";
-    st.lngBrandID = 100;
-    EXPECT_EQ(PaddedSuffix(st), "100");
 }
 
 // Four values in the placeholder row; six for "P.49 (Bar)"; none for the
