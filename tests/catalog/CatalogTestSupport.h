@@ -42,7 +42,7 @@ struct CatalogSetup : fx::RunHarness {
     }
 };
 
-// Tests run on each group layout: plain, padded to two and to three digits.
+// Tests run on each group layout: plain, padded to two and to three digits (named by fx::nameOf).
 class EachLayout : public ::testing::TestWithParam<const char*> {
 protected:
     QString ver() const { return QString::fromLatin1(GetParam()); }
@@ -52,12 +52,6 @@ protected:
 inline auto layouts()
 {
     return ::testing::Values("V.31", "P.66 (Bar)", "P.68 (Bar)");
-}
-
-inline std::string layoutName(const ::testing::TestParamInfo<const char*>& info)
-{
-    const std::string v = info.param;
-    return v == "V.31" ? "Plain" : v == "P.66 (Bar)" ? "Padded2" : "Padded3";
 }
 
 }   // namespace cattest

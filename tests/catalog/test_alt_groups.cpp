@@ -84,6 +84,6 @@ TEST_P(GroupLayouts, ErrorsLeaveTheRows)
     EXPECT_EQ(s.pairs(group()), (QStringList{"10,11", "11,10"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, GroupLayouts, layouts(), layoutName);
+INSTANTIATE_TEST_SUITE_P(Layouts, GroupLayouts, layouts(), [](auto& i) { return fx::nameOf(i.param); });
 
 }   // namespace

@@ -46,6 +46,6 @@ TEST_P(RegroupLayouts, EveryGroupIsWrittenAgainAsTheFullMeshEachInItsOwnTransact
     EXPECT_FALSE(s.st.rsWork2.isOpen());
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, RegroupLayouts, layouts(), layoutName);
+INSTANTIATE_TEST_SUITE_P(Layouts, RegroupLayouts, layouts(), [](auto& i) { return fx::nameOf(i.param); });
 
 }   // namespace

@@ -3,7 +3,6 @@
 // guards it.
 #pragma once
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <memory>
 #include <string>
@@ -14,13 +13,9 @@
 
 namespace nptest {
 
-using Writer = void (*)(RunState&, int16_t);
+using fx::nameOf;
 
-// A label as a test name: its letters and digits.
-inline std::string nameOf(const char* ver)
-{
-    return QString::fromLatin1(ver).remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]"))).toStdString();
-}
+using Writer = void (*)(RunState&, int16_t);
 
 class Bench : public fx::RunHarness {
 public:

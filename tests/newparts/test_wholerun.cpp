@@ -110,5 +110,5 @@ INSTANTIATE_TEST_SUITE_P(Labels, WholeRun,
                                            RunCase{"P.68 (Bar)", false}, RunCase{"V.31", true},
                                            RunCase{"P.68 (Bar)", true}),
                          [](const auto& info) {
-                             return nptest::nameOf(info.param.ver) + (info.param.sqlServer ? "Sql" : "");
+                             return fx::nameOf(info.param.ver) + (info.param.sqlServer ? "Sql" : "");
                          });
