@@ -1,7 +1,5 @@
 // Opening the catalogue, the version and brand checks and PriceListAll's
 // test, each called on its own over fixture files.
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "app/CatalogConnection.h"
 #include "fixtures/LabelTables.h"
@@ -55,10 +53,8 @@ TEST_P(BrandLookup, FindsTheFirstMatchingRowWithTheExactStatements)
     EXPECT_FALSE(s.st.rsWork2.isOpen());
 }
 
-namespace {
-QString InBrand(const char* name) { return QString("Select BrandID From Brand Where BrandName = '%1'").arg(name); }
-QString InPta(const char* name) { return QString("Select BrandID From Pta_BrandID Where BrandCar = '%1'").arg(name); }
-}   // namespace
+static QString InBrand(const char* n) { return QString("Select BrandID From Brand Where BrandName = '%1'").arg(n); }
+static QString InPta(const char* n) { return QString("Select BrandID From Pta_BrandID Where BrandCar = '%1'").arg(n); }
 
 INSTANTIATE_TEST_SUITE_P(
     Catalog, BrandLookup,

@@ -3,8 +3,6 @@
 // statement H) with the grid reset, the error handler, and whole runs on both
 // roads with their connections and staging table (a close during a run:
 // WindowTest).
-#include <gtest/gtest.h>
-
 #include <QDir>
 
 #include "TestSupport.h"
@@ -112,8 +110,6 @@ TEST(Run, AnyFailureRollsBackClosesEverythingAndEndsWithMessageHThenTheNextPress
 
 // ------------------------------------------------------------ whole runs
 
-namespace {
-
 const QString kAccessCreate = QStringLiteral(
     "Create Table PriceList (BrandID Long, PartNO Text(40), Kind Text(1), AltNO_1 Text(40), AKind_1 Text(1), "
     "AltNO_2 Text(40), AKind_2 Text(1), AltNO_3 Text(40), AKind_3 Text(1), AltNO_4 Text(40), AKind_4 Text(1), "
@@ -123,7 +119,7 @@ const QString kAccessCreate = QStringLiteral(
     "Import Text(30), Price Currency, DisPrice Text(30), Sale Currency)");
 
 // The SQL Server form differs in its types only: int, nvarchar(n) and money.
-QString SqlServerForm(QString statement)
+static QString SqlServerForm(QString statement)
 {
     return statement.replace(QStringLiteral("BrandID Long"), QStringLiteral("BrandID int"))
         .replace(QStringLiteral(" Text("), QStringLiteral(" nvarchar("))
@@ -135,8 +131,6 @@ const QString kReadStaged = QStringLiteral(
     "AltNO_5, EName, TName, Model_1, Model_2, Model_3, Model_4, Model_5, Model_6, Model_7, Model_8, Model_9, "
     "Model_10, Model_11, Model_12, Description, Import, Price, DisPrice, Sale From PriceList Where BrandID = 7 "
     "Order By PartNO");
-
-}   // namespace
 
 class WholeRun : public ::testing::TestWithParam<bool> {};   // true: SQL Server road
 

@@ -1,7 +1,5 @@
 // The real window under the offscreen platform: a fresh window, its message
 // boxes, and runs started by clicking the button (with a close during one).
-#include <gtest/gtest.h>
-
 #include <QtWidgets>
 
 #include "TestSupport.h"
@@ -46,7 +44,7 @@ QString Text(QWidget& w, const char* name) { return Child<QLineEdit>(w, name)->t
 
 }   // namespace
 
-TEST(Window, FreshWindowShowsItsDefaultsAndAnEmptyGrid)
+TEST(Window, FreshWindowShowsItsDefaultsAnEmptyGridAndMessageBoxes)
 {
     frmQuorrelind w;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Selbramont UD  1/4/2564"));
@@ -81,11 +79,8 @@ TEST(Window, FreshWindowShowsItsDefaultsAndAnEmptyGrid)
     w.setGridText(30, 7, QStringLiteral("9"));
     EXPECT_EQ(w.gridRows(), 31);
     EXPECT_EQ(grid->item(29, 7)->text(), QStringLiteral("9"));
-}
 
-TEST(Window, MessageBoxHasTextOnlyOkAndTheIconOfItsStyle)
-{
-    frmQuorrelind w;
+    // A message box has its text, only OK and the icon of its style.
     BoxWatcher watch;
     for (int style : {48, 32, 0})
         w.message(QStringLiteral("ก"), style);

@@ -1,6 +1,4 @@
 // Alternate-number groups in both layouts: counts, finds and the full mesh.
-#include <gtest/gtest.h>
-
 #include "CatalogTestSupport.h"
 #include "catalog/AltGroups.h"
 #include "catalog/Regroup.h"

@@ -1,6 +1,4 @@
 // Car-model links of the zero-padded layout.
-#include <gtest/gtest.h>
-
 #include "CatalogTestSupport.h"
 #include "catalog/CarModels.h"
 

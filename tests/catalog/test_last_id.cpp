@@ -1,8 +1,6 @@
 // New identifiers from LastID on both roads: the Access road edits the
 // counter through a recordset (AddNew/Update), the SQL Server road sends
 // statements through ODBC.
-#include <gtest/gtest.h>
-
 #include "CatalogTestSupport.h"
 #include "catalog/LastID.h"
 

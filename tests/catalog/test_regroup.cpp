@@ -1,6 +1,4 @@
 // The regrouping pass over every group of the brand, both layouts.
-#include <gtest/gtest.h>
-
 #include "CatalogTestSupport.h"
 #include "catalog/Regroup.h"
 

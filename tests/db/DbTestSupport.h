@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <type_traits>
 
 #include "db/Database.h"
 #include "fixtures/RunHarness.h"
@@ -32,18 +31,12 @@ inline QStringList readColumn(db::Recordset& rs, const QString& name)
     return out;
 }
 
-// The text of what a conversion gives, or "error" when it throws a DbError.
+// The text a conversion gives, or "error" when it throws a DbError.
 template <class Convert>
 QString resultOf(Convert convert)
 {
     try {
-        const auto v = convert();
-        if constexpr (std::is_same_v<decltype(v), const Currency>)
-            return v.toText();
-        else if constexpr (std::is_same_v<decltype(v), const QString>)
-            return v;
-        else
-            return QString::number(v);
+        return convert();
     } catch (const db::DbError&) {
         return QStringLiteral("error");
     }

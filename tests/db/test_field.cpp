@@ -32,10 +32,10 @@ TEST(DbField, EachConversionOfEachKindOfValue)
         SCOPED_TRACE(c.v.toString().toStdString());
         EXPECT_EQ(f.IsNull(), !strcmp(c.text, "error"));
         EXPECT_EQ(dbtest::resultOf([&] { return f.toText(); }), QString::fromUtf8(c.text));
-        EXPECT_EQ(dbtest::resultOf([&] { return f.toInt16(); }), QString::fromUtf8(c.i16));
-        EXPECT_EQ(dbtest::resultOf([&] { return f.toInt32(); }), QString::fromUtf8(c.i32));
-        EXPECT_EQ(dbtest::resultOf([&] { return f.toCurrency(); }), QString::fromUtf8(c.currency));
-        EXPECT_EQ(dbtest::resultOf([&] { return f.toDouble(); }), QString::fromUtf8(c.dbl));
+        EXPECT_EQ(dbtest::resultOf([&] { return QString::number(f.toInt16()); }), QString::fromUtf8(c.i16));
+        EXPECT_EQ(dbtest::resultOf([&] { return QString::number(f.toInt32()); }), QString::fromUtf8(c.i32));
+        EXPECT_EQ(dbtest::resultOf([&] { return f.toCurrency().toText(); }), QString::fromUtf8(c.currency));
+        EXPECT_EQ(dbtest::resultOf([&] { return QString::number(f.toDouble()); }), QString::fromUtf8(c.dbl));
     }
     EXPECT_FALSE(db::Field(QStringLiteral("V"), QStringLiteral("")).IsNull());
     // the overflow names the field

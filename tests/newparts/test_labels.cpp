@@ -47,6 +47,7 @@ const char* const kV31MainRow =
     "'JP', '', 1250.5, 0, 1200, 0, True, False, '', 0, 0, 0, 0, 0, 7, 0, 0, 'A-P1', 0, 0, 0, 0, 0, 0, 0 )";
 
 class EachLabel : public ::testing::TestWithParam<LabelCase> {};
+class Family : public ::testing::TestWithParam<LabelCase> {};
 
 }   // namespace
 
@@ -106,12 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Plain, EachLabel, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return nameOf(info.param.ver); });
 
 // --- one label per lookup family (by PartNO, by FPartNO) -------------------
-
-namespace {
-
-class Family : public ::testing::TestWithParam<LabelCase> {};
-
-}   // namespace
 
 // A-P1 names its own number under another kind (skipped) and the catalogued
 // C-P2 (linked; by FPartNO it is found under any kind and whatever its

@@ -1,6 +1,4 @@
 // The part-update routines of the plain layout, one label of each family.
-#include <gtest/gtest.h>
-
 #include "UpdateSupport.h"
 #include "update/UpdatePart.h"
 
@@ -11,7 +9,6 @@ namespace {
 // How each label's routine is expected to behave, as the catalogue
 // application expects of that label.
 struct Family {
-    const char* name;
     const char* label;
     int16_t (*routine)(RunState&, const PartValues&);
     bool byFPartNO;     // matched on FPartNO (else on PartNO)
@@ -22,12 +19,12 @@ struct Family {
 };
 
 const Family kFamilies[] = {
-    {"P45Bar", "P.45 (Bar)", UpdatePartP45Bar, true, true, false, "Price1", "Sale1"},
-    {"P64Bar", "P.64 (Bar)", UpdatePartP64Bar, true, true, false, "Price", "Sale"},
-    {"P48Bar", "P.48 (Bar)", UpdatePartP48Bar, true, false, true, "Price", "Sale"},
-    {"P49Bar", "P.49 (Bar)", UpdatePartP49Bar, true, false, true, "Price", "Sale"},
-    {"V31", "V.31", UpdatePartDefault, false, false, false, "Price", "Sale"},
-    {"P46Bar", "P.46 (Bar)", UpdatePartDefault, false, false, true, "Price", "Sale"},
+    {"P.45 (Bar)", UpdatePartP45Bar, true, true, false, "Price1", "Sale1"},
+    {"P.64 (Bar)", UpdatePartP64Bar, true, true, false, "Price", "Sale"},
+    {"P.48 (Bar)", UpdatePartP48Bar, true, false, true, "Price", "Sale"},
+    {"P.49 (Bar)", UpdatePartP49Bar, true, false, true, "Price", "Sale"},
+    {"V.31", UpdatePartDefault, false, false, false, "Price", "Sale"},
+    {"P.46 (Bar)", UpdatePartDefault, false, false, true, "Price", "Sale"},
 };
 
 void PrintTo(const Family& f, std::ostream* os) { *os << f.label; }
@@ -194,6 +191,6 @@ TEST_P(FamilyTest, WriteThatNeverShowsEndsWithErrorAfterThreeTries)
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, FamilyTest, ::testing::ValuesIn(kFamilies),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return fx::nameOf(info.param.label); });
 
 }   // namespace

@@ -2,8 +2,6 @@
 // two-digit table suffixes, "P.68 (Bar)" with three): found parts in the own
 // brand's tables and in those of the brands of the part's alternate group,
 // protected rows, staging of missing parts, bounded repeats and refusals.
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 
 #include "UpdateSupport.h"
