@@ -108,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Labels, WholeRun,
                                            RunCase{"P.64 (Bar)", false}, RunCase{"P.48 (Bar)", false},
                                            RunCase{"P.48 (Bar)", true}, RunCase{"P.66 (Bar)", false},
                                            RunCase{"P.68 (Bar)", false}, RunCase{"V.31", true},
-                                           RunCase{"P.68 (Bar)", true}),
+                                           RunCase{"P.68 (Bar)", true}, RunCase{"P.43", true},
+                                           RunCase{"P.64 (Bar)", true}, RunCase{"P.66 (Bar)", true}),
                          [](const auto& info) {
                              return fx::nameOf(info.param.ver) + (info.param.sqlServer ? "Sql" : "");
                          });
