@@ -205,6 +205,115 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
     return true;
 }
 
+// ------------------------------------------------- declared text widths
+//
+// Access refuses a text longer than the width its column declares; SQLite
+// keeps any text whole. A Create Table sent to an Access file therefore
+// gets, for each column declared Text(n) (or Char, VarChar and the N forms),
+// a named check that the value holds at most n characters. The declared type
+// stays as written, and the statement log and errors show the text as sent.
+
+// The position just past the quoted or bracketed name, or the word, at i.
+int skipName(const char* s, int n, int i)
+{
+    if (i < n && (s[i] == '"' || s[i] == '[' || s[i] == '`')) {
+        const char close = s[i] == '[' ? ']' : s[i];
+        int j = i + 1;
+        while (j < n && s[j] != close)
+            ++j;
+        return j < n ? j + 1 : -1;
+    }
+    int j = i;
+    while (j < n && isIdentChar((unsigned char)s[j]))
+        ++j;
+    return j;
+}
+
+int skipSpace(const char* s, int n, int i)
+{
+    while (i < n && std::isspace((unsigned char)s[i]))
+        ++i;
+    return i;
+}
+
+// The width check of one column definition ("" when it declares none).
+QByteArray widthCheck(const QByteArray& def)
+{
+    const char* s = def.constData();
+    const int n = int(def.size());
+    int i = skipSpace(s, n, 0);
+    const int nameEnd = skipName(s, n, i);
+    if (nameEnd <= i)
+        return {};
+    const QByteArray name(s + i, nameEnd - i);
+    for (const char* word : {"CONSTRAINT", "PRIMARY", "UNIQUE", "CHECK", "FOREIGN"})
+        if (isWord(s + i, nameEnd - i, word))
+            return {};
+    const int t = skipSpace(s, n, nameEnd);
+    const int typeEnd = skipName(s, n, t);
+    bool text = false;
+    for (const char* word : {"TEXT", "CHAR", "VARCHAR", "NCHAR", "NVARCHAR"})
+        text = text || isWord(s + t, typeEnd - t, word);
+    int k = skipSpace(s, n, typeEnd);
+    if (!text || k >= n || s[k] != '(')
+        return {};
+    k = skipSpace(s, n, k + 1);
+    int d = k;
+    while (d < n && std::isdigit((unsigned char)s[d]))
+        ++d;
+    if (d == k || d - k > 9 || skipSpace(s, n, d) >= n || s[skipSpace(s, n, d)] != ')')
+        return {};
+    const QByteArray width(s + k, d - k);
+    QByteArray label = name;
+    if (label.size() > 1 && (label[0] == '"' || label[0] == '[' || label[0] == '`'))
+        label = label.mid(1, label.size() - 2);
+    label.replace('"', "\"\"");
+    return ", CONSTRAINT \"value too long for " + label + " (at most " + width + " characters)\" CHECK (length(" +
+           name + ") <= " + width + ")";
+}
+
+// The Create Table text with a width check for each declared text width, or
+// the text as it is when it is no Create Table or declares none.
+QByteArray withDeclaredWidths(const QByteArray& sql)
+{
+    const char* s = sql.constData();
+    const int n = int(sql.size());
+    int i = skipSpace(s, n, 0);
+    int j = skipName(s, n, i);
+    if (!isWord(s + i, j - i, "CREATE"))
+        return sql;
+    i = skipSpace(s, n, j);
+    j = skipName(s, n, i);
+    if (!isWord(s + i, j - i, "TABLE"))
+        return sql;
+    const int open = sql.indexOf('(', j);
+    if (open < 0)
+        return sql;
+    QByteArray checks;
+    int depth = 0;
+    int start = open + 1;
+    for (int k = open + 1; k < n; ++k) {
+        const char c = s[k];
+        if (c == '\'' || c == '"' || c == '[' || c == '`') {
+            const char close = c == '[' ? ']' : c;
+            const int e = sql.indexOf(close, k + 1);
+            if (e < 0)
+                return sql;
+            k = e;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')' && depth > 0) {
+            --depth;
+        } else if ((c == ',' || c == ')') && depth == 0) {
+            checks += widthCheck(sql.mid(start, k - start));
+            start = k + 1;
+            if (c == ')')
+                return checks.isEmpty() ? sql : sql.left(k) + checks + sql.mid(k);
+        }
+    }
+    return sql;
+}
+
 // Compiled shapes of one connection, the most recently used kept. A shape in
 // use (a cursor reading it) is out of the cache until it is given back.
 class StatementCache {
@@ -413,7 +522,7 @@ public:
                 return sqlite3_total_changes64(m_db) - before;
             }
         }
-        return executeText(sql, text, params);
+        return executeText(sql, withDeclaredWidths(text), params);
     }
 
     long long executeText(const QString& sql, const QByteArray& text, const std::vector<QVariant>& params)

@@ -187,3 +187,25 @@ TEST_P(WholeRun, AddsBothPartsAndEndsWithMessageGTwice)
 
 INSTANTIATE_TEST_SUITE_P(Run, WholeRun, ::testing::Values(false, true),
                          [](const auto& i) { return i.param ? "SqlServer" : "Access"; });
+
+// On an Access file the staging table keeps its declared widths, counted in
+// characters: a value one past its column ends the run with message H and the
+// part is not added; a row at every full width is staged and added.
+TEST(Run, StagingRefusesAValueWiderThanItsColumnAndTakesFullWidths)
+{
+    PriceRow full = row({}, "UD-300", QString(60, QChar(0x0E01)), 500, 500);   // 60 Thai characters
+    full.EName = QString(40, u'E');
+    for (QString& m : full.Model)
+        m = QString(30, u'M');
+    PriceRow longName = full, longKind = full;
+    longName.EName += u'E';
+    longKind.Kind = QStringLiteral("AB");
+    for (const auto& [r, message] : {std::pair{full, MsgG()}, {longName, MsgH()}, {longKind, MsgH()}}) {
+        RunHarness s;
+        s.writePriceList({{1, {r}}});
+        cmdUpDate_Click(s.st);
+        ExpectOneMessage(s.op, message, 0);
+        EXPECT_EQ(s.catalogDb().texts("Select EName, TName From Pta7 Where PartNO = 'UD-300'"),
+                  message == MsgG() ? QStringList{full.EName + u'|' + full.TName} : QStringList{});
+    }
+}
