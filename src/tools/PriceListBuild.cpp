@@ -10,6 +10,8 @@
 #include "tools/PartNoForms.h"
 #include "transfer/GroupedTransfer.h"
 
+#include <algorithm>
+
 namespace {
 
 QString num(int64_t v)
@@ -60,14 +62,31 @@ void writeChecked(RunState& st, const QString& insert, const QString& check, con
     }
 }
 
-void emptyListedGroups(RunState& st)
+// Empties the groups listed in PriceList_Count and returns their numbers (none
+// for an empty list, whatever GroupNos still holds).
+std::vector<int16_t> emptyListedGroups(RunState& st)
 {
     if (!ReadTableList(st, QStringLiteral("PriceList_Count"), st.GroupNos, st.GroupNoCount))
-        return;
+        return {};
     const int32_t count = st.GroupNoCount;
     for (int32_t i = 0; i < count; ++i) {
         st.strSQL = QStringLiteral("Delete From PriceList_") + num(st.GroupNos[size_t(i)]);
         exec(st);
+    }
+    return {st.GroupNos.begin(), st.GroupNos.begin() + count};
+}
+
+// Every group that `rows` rows fill must be listed: an unlisted group table was
+// not emptied, and the update run never reads it.
+void requireListedGroups(const RunState& st, int32_t rows, const std::vector<int16_t>& listed)
+{
+    for (int16_t n = 1; rows > 0 && n <= GroupOfRow(rows - 1); ++n) {
+        if (std::find(listed.begin(), listed.end(), n) == listed.end())
+            throw db::DbError(QStringLiteral("The build needs group table PriceList_%1 (from row %2 on), which "
+                                             "PriceList_Count does not list; no row was moved")
+                                  .arg(n)
+                                  .arg(int64_t(n - 1) * 10000 + 1),
+                              st.strSQL);
     }
 }
 
@@ -222,7 +241,7 @@ void BuildPriceList(RunState& st, ToolArrays& arr)
 
     st.strSQL = QStringLiteral("Delete From PriceList");
     exec(st);
-    emptyListedGroups(st);
+    const std::vector<int16_t> listed = emptyListedGroups(st);
 
     if (ReadTableList(st, QStringLiteral("PriceNew_Count"), arr.NewGroupNos, arr.NewGroupNoCount)) {
         const int32_t count = arr.NewGroupNoCount;
@@ -237,7 +256,7 @@ void BuildPriceList(RunState& st, ToolArrays& arr)
     }
 
     RemoveCheaperDuplicates(st, arr);
-    MoveRowsIntoGroups(st, arr);
+    MoveRowsIntoGroups(st, arr, listed);
 }
 
 void ConvertImportTable(RunState& st, int16_t n)
@@ -383,11 +402,12 @@ void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr)
     }
 }
 
-void MoveRowsIntoGroups(RunState& st, ToolArrays& arr)
+void MoveRowsIntoGroups(RunState& st, ToolArrays& arr, const std::vector<int16_t>& listed)
 {
     int64_t done = 0;
     st.strSQL = QStringLiteral("Select ") + kGroupRowColumns + QStringLiteral(" From PriceList Order By PartNO");
     LoadListRows(st, arr, true, [](ListRow& r) { r.ModelList = JoinModels(r.Model); });
+    requireListedGroups(st, arr.ListRowCount, listed);
     const int64_t total = arr.ListRowCount;
 
     const int32_t count = arr.ListRowCount;

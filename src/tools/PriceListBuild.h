@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "tools/ToolState.h"
 
@@ -18,7 +19,8 @@ class Recordset;
 
 // The whole build: empties the working table and the listed groups, cleans
 // and converts each listed import table, removes cheaper duplicates and moves
-// the rows into groups of 10,000.
+// the rows into groups of 10,000. Rows that need a group PriceList_Count does
+// not list end the build before any row moves.
 void BuildPriceList(RunState& st, ToolArrays& arr);
 
 // Empties every group table listed in PriceList_Count (and refills GroupNos
@@ -32,8 +34,11 @@ QStringList ImportCleanUpStatements(int16_t n);
 void ConvertImportTable(RunState& st, int16_t n);
 // Deletes the rows that share Kind and FPartNew with a dearer row.
 void RemoveCheaperDuplicates(RunState& st, ToolArrays& arr);
-// Moves the working table's rows, in PartNO order, into the groups.
-void MoveRowsIntoGroups(RunState& st, ToolArrays& arr);
+// Moves the working table's rows, in PartNO order, into the groups. Before
+// the first row moves, every group the rows fill must be among `listed` (the
+// numbers of PriceList_Count); otherwise an error names the first group
+// missing and the working table stays as it is.
+void MoveRowsIntoGroups(RunState& st, ToolArrays& arr, const std::vector<int16_t>& listed);
 
 // Group of the row at index i of the PartNO order: 1 + i div 10,000 below
 // 500,000, group 51 for every later row.

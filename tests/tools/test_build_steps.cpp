@@ -112,7 +112,7 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
                            row("", "A'1", 5, 6)});
     f.call(RemoveCheaperDuplicates);
     EXPECT_TRUE(f.log().contains("Delete From PriceList Where Kind = '1' And FPartNew = 'O''K' And Price = 8"));
-    f.call(MoveRowsIntoGroups);
+    MoveRowsIntoGroups(f.run(), f.arr, {1});
     EXPECT_EQ(f.db.rows("SELECT Kind, FPartNew, Price FROM PriceList_1 ORDER BY Kind, FPartNew, Price"),
               (Rows{{"", "A'1", 5.0}, {"1", "", 10.0}, {"1", "", 20.0}, {"1", "A", 2000.0}, {"1", "A", 2000.0},
                     {"1", "O'K", 9.0}, {"1", "Q1", 70.0}, {"2", "A", 10.0}}));
@@ -120,6 +120,16 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
         "Insert Into PriceList_1 Values( '', 'A''1', 'A''1', 'A''1', '', '', '', '', '', '', '', '', '', '', '', "
         "'ไส้กรอง', '', '', '', '', '', '', '', '', '', '', '', '', '', '', 5, '', 6 )",
         "Select PartNO From PriceList_1 Where PartNO = 'A''1'", "Delete From PriceList Where PartNO = 'A''1'"}));
+
+    // 10,001 rows with only group 1 listed: no row moves, and group 2 keeps only its old row.
+    const std::vector<int> one{1};
+    ToolFile g({{1, {}}, {2, {row("1", "OLD", 1)}}}, &one);
+    g.insert("PriceList", std::vector<fx::PriceRow>(10001, row("1", "A", 1)));
+    EXPECT_EQ(errorOf([&] { MoveRowsIntoGroups(g.run(), g.arr, {1}); }),
+              "The build needs group table PriceList_2 (from row 10001 on), which PriceList_Count does not list; "
+              "no row was moved|Select " + kGroupRowColumns + " From PriceList Order By PartNO");
+    EXPECT_EQ(g.db.count("PriceList"), 10001);
+    EXPECT_EQ(g.select("PartNO", "PriceList_1") + g.select("PartNO", "PriceList_2"), QStringList{"OLD"});
 }
 
 TEST(BuildClear, OnlyTheListedGroupsAreEmptied)
@@ -193,6 +203,17 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
     listed = {40000};
     ToolFile g({{1, {}}}, &listed);
     EXPECT_THROW(g.call(BuildPriceList), db::DbError);
+
+    // An empty list lists no group, whatever GroupNos still holds: the row stays in the working table.
+    listed.clear();
+    ToolFile h({{1, {row("1", "OLD", 1)}}}, &listed);
+    h.importTable(1, {row("1", "A", 1)}, true);
+    h.st.GroupNos = {1, 0};
+    h.st.GroupNoCount = 1;
+    EXPECT_EQ(errorOf([&] { h.call(BuildPriceList); }).section('|', 0, 0),
+              "The build needs group table PriceList_1 (from row 1 on), which PriceList_Count does not list; "
+              "no row was moved");
+    EXPECT_EQ(h.select("PartNO", "PriceList_1") + h.select("PartNO", "PriceList"), (QStringList{"OLD", "A"}));
 }
 
 }  // namespace
