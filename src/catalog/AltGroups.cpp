@@ -128,13 +128,6 @@ void dedup(std::vector<int32_t>& ids, int32_t count)
     }
 }
 
-void requirePart(int32_t p1)
-{
-    if (p1 <= 0)
-        throw db::DbError(QStringLiteral("An alternate group needs a part identifier above 0"),
-                          QStringLiteral("LinkAltGroup ") + QString::number(p1));
-}
-
 }   // namespace
 
 GroupTables PlainGroupTables(int32_t brandId)
@@ -264,6 +257,9 @@ void DedupFac(RunState& st)
     dedup(st.FacIDs, st.FacIDCount);
 }
 
+// A first part of 0 (an older catalogue's row held under PartID 0) has its
+// alternates read like any other, but 0 is never a member: a row naming it
+// would read as a lone-member row. Its own rows stay as they are.
 int16_t LinkAltGroup(RunState& st, int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5, int32_t p6)
 {
     if (IsPaddedLayout(st.strVer))
@@ -295,7 +291,6 @@ std::vector<int32_t> membersInUse(const RunState& st)
 
 int16_t LinkAltGroupPlain(RunState& st, int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5, int32_t p6)
 {
-    requirePart(p1);
     const GroupTables t = PlainGroupTables(st.lngBrandID);
     const int32_t p[6] = {p1, p2, p3, p4, p5, p6};
     collectGroup(st, t, p, st.lngBrandID != 0);   // the per-brand find asks nothing for BrandID 0
@@ -318,7 +313,6 @@ int16_t LinkAltGroupPlain(RunState& st, int32_t p1, int32_t p2, int32_t p3, int3
 int16_t LinkAltGroupPadded(RunState& st, int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5, int32_t p6)
 {
     const GroupTables t = PaddedGroupTables(PaddedSuffix(st));
-    requirePart(p1);
     const int32_t p[6] = {p1, p2, p3, p4, p5, p6};
     collectGroup(st, t, p, true);
     WriteGroupMesh(st, t, membersInUse(st), {});

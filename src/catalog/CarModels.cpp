@@ -36,12 +36,10 @@ bool hasRow(RunState& st)
 
 }   // namespace
 
+// The part's identifier is used as it stands, 0 included (older catalogues
+// hold parts under PartID 0); only a model identifier drawn here must not be 0.
 int16_t LinkPartModels(RunState& st, int32_t partId, const std::array<QString, 12>& models)
 {
-    if (partId <= 0)
-        throw db::DbError(QStringLiteral("A car-model link needs a part identifier above 0"),
-                          QStringLiteral("LinkPartModels ") + QString::number(partId));
-
     QString joined;
     for (const QString& m : models)
         joined += Trim(m);

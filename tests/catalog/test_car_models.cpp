@@ -23,7 +23,8 @@ QStringList rowsOf(CatalogSetup& s, const QString& table)
 // A new model gets its Pta_ModelID row (keyed without separators) and the
 // link; later calls find it and write no new row; blank slots are skipped.
 // A part whose models are all blank gets the no-model link once and one
-// Pta_Model row; a part already linked gets only the Pta_Model row.
+// Pta_Model row; a part already linked gets only the Pta_Model row. A part
+// held under PartID 0 is linked like any other.
 TEST(CarModels, NewModelsAreFoundAgainAndBlankModelsGetTheNoModelRows)
 {
     CatalogSetup s(QStringLiteral("P.68 (Bar)"));
@@ -47,20 +48,21 @@ TEST(CarModels, NewModelsAreFoundAgainAndBlankModelsGetTheNoModelRows)
     EXPECT_EQ(LinkPartModels(s.st, 18, models({{3, "   "}})), 0);
     LinkPartModels(s.st, 18, models({}));
     LinkPartModels(s.st, 19, models({}));   // linked under another brand
+    LinkPartModels(s.st, 0, models({{1, "D'MAX"}}));
     EXPECT_EQ(rowsOf(s, "Pta_ModelID"),
               (QStringList{"0|7|1|UDNPR4HK1|NPR4HK1|NPR 4-HK1||0", "0|7|2|UDDMAX|DMAX|D'MAX||0"}));
     EXPECT_EQ(rowsOf(s, "Pta_BrandCar"), (QStringList{"19|3|9|ISUZU|DMAX", "15|7|1|UD|NPR 4-HK1",
-                                                      "16|7|1|UD|NPR 4-HK1", "17|7|2|UD|D'MAX", "18|7|0|UD|"}));
+                                                      "16|7|1|UD|NPR 4-HK1", "17|7|2|UD|D'MAX", "18|7|0|UD|",
+                                                      "0|7|2|UD|D'MAX"}));
     EXPECT_EQ(rowsOf(s, "Pta_Model"), (QStringList{"18|0", "19|0"}));
     EXPECT_FALSE(s.st.rsWork2.isOpen());
 }
 
-// Part 0, or a model identifier the counter cannot give, ends the link unwritten.
+// A model identifier the counter cannot give ends the link unwritten.
 TEST(CarModels, NoIdentifierIsAnError)
 {
     CatalogSetup s(QStringLiteral("P.68 (Bar)"));
     s.openCatalog();
-    EXPECT_THROW(LinkPartModels(s.st, 0, models({{1, "CK"}})), db::DbError);
     s.exec("DROP TABLE LastID");
     EXPECT_THROW(LinkPartModels(s.st, 15, models({{1, "CK"}})), db::DbError);
     EXPECT_TRUE(rowsOf(s, "Pta_ModelID").isEmpty());

@@ -90,11 +90,13 @@ TEST_P(Padded, NewPartWithTwoAlternates)
 // skipped. P3 has P2's search form of the English name, and its blank Thai
 // name takes the English one; P4 has no names. A kind that cleans to nothing
 // keeps the hyphen in the key and still matches its staged row; quotes and
-// commas in a number are cleaned away.
+// commas in a number are cleaned away. Z0, found under PartID 0 (an older
+// catalogue's row), is no group member: its new alternate Z8 stands alone.
 TEST_P(Padded, FoundPartsKeysNamesAndModels)
 {
     fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 50}, {"FPartNO", "P1"}, {"EName", "OLD"}, {"Price", 5}});
     fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 51}, {"FPartNO", "Q1A"}});
+    fx::insertPart(*b.cat, b.ver, 7, {{"PartID", 0}, {"FPartNO", "Z0"}});
     const QString m30(30, QLatin1Char('M'));
     b.stage({{"Kind", "K"}, {"PartNO", "AB"}, {"AltNO_1", "ABK"}, {"AltNO_3", "Z9"}, {"AltNO_4", "Z 9"}});
     b.stage({{"PartNO", "P-1"}, {"AltNO_1", "P2"}, {"EName", "Brake pad"}, {"TName", "เบรก"}, {"DisPrice", " 5' off "},
@@ -104,13 +106,15 @@ TEST_P(Padded, FoundPartsKeysNamesAndModels)
     b.stage({{"PartNO", "P4"}, {"EName", ""}, {"TName", " "}});
     b.stage({{"Kind", "-"}, {"PartNO", "Q1"}});
     b.stage({{"PartNO", "R'1"}, {"AltNO_2", "R,1"}});
+    b.stage({{"PartNO", "Z0"}, {"AltNO_1", "Z8"}});
     fx::LogStatements log;
     ASSERT_EQ(drain(), QString());
 
     EXPECT_TRUE(log.entries().contains("Delete From PriceList Where BrandID = 7 And Kind = '-' And PartNO = 'Q1'"));
     EXPECT_EQ(b.row(QStringLiteral("Where PartID = 50")).value("EName").toString(), "OLD");
-    EXPECT_EQ(b.cat->count(b.alt()), 7);
-    EXPECT_EQ(b.groupPairs(), (QStringList{"1>2", "2>1", "3>50", "4>0", "50>3", "51>0", "5>0", "6>0", "7>0"}));
+    EXPECT_EQ(b.cat->count(b.alt()), 8);
+    EXPECT_EQ(b.groupPairs(),
+              (QStringList{"1>2", "2>1", "3>50", "4>0", "50>3", "51>0", "5>0", "6>0", "7>0", "8>0"}));
     // Row 4 shares row 3's English search form; its Thai name is new (FILTER
     // and ไส้กรอง of the first row had 1, "เบรก" 2).
     const std::tuple<int, const char*, QString> named[] = {

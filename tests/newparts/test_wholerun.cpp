@@ -103,6 +103,18 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
     settled();
 }
 
+// An older catalogue holds the listed part under PartID 0: the run updates
+// that row as any other and ends with message G.
+TEST(WholeRunPartIDZero, TheRowTakesTheListsPrice)
+{
+    NewPartsRun run(QStringLiteral("P.68 (Bar)"), false);
+    fx::SqliteFile(run.catalog).exec(QStringLiteral("UPDATE Pta_007 SET PartID = 0; UPDATE Pta_Alt_007 SET AltID = 0;"
+                                                    "UPDATE Pta_AltG_007 SET PartID = 0"));
+    ASSERT_EQ(run.click(), fx::MsgG());
+    EXPECT_EQ(fx::SqliteFile(run.catalog).texts("Select Price, Sale, TName From Pta_007 Where PartID = 0"),
+              QStringList{"250|250|ไส้กรอง"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Labels, WholeRun,
                          ::testing::Values(RunCase{"V.31", false}, RunCase{"P.43", false},
                                            RunCase{"P.64 (Bar)", false}, RunCase{"P.48 (Bar)", false},
