@@ -72,16 +72,19 @@ TEST(BuildConvert, FieldsAreCleanedAndCutWithExactStatementsAndBoundedWrites)
     q.AKind[4] = "\t2";
     fx::PriceRow r = row("1", "A2", 120, 100.25);
     r.EName = r.TName = QString(70, 'X');
+    r.Import = QString(21, 'I');
     ToolFile f;
     convert(f, {p, q, r, row("", "X1", 1250, 1300), row("1", "***", 10)}, "UD");
     const QStringList e = f.log();
     EXPECT_EQ(e.value(1), "Insert Into PriceList Values( '1', 'ABCDE-12345', 'ABCDE-12345', 'ABCDE12345', '2', "
                           "'ABCDE-12346', '', '', '', '', '', '', '', '', '', 'ไส้กรอง', '', '', 'GW', '', "
                           "'', '', '', '', '', '', '', '', '', '', 99.5, '10%', 99.5 )");
-    // Cleaned texts, widths 60 and 40, Sale taking Price when 0.
-    EXPECT_EQ(f.select("Kind, TName, EName, Model_1, AKind_5, Price, Sale", "PriceList WHERE PartNO LIKE 'A_'"),
-              (QStringList{"1|ไส้กรอง  อากาศ|O NEIL  5|CWA|2|120|120",
-                           "1|" + QString(60, 'X') + "|" + QString(40, 'X') + "|||120|100.25"}));
+    // Cleaned texts, widths 60, 40 and 20, Sale taking Price when 0.
+    EXPECT_EQ(f.select("Kind, TName, EName, Model_1, AKind_5, Import, Price, Sale",
+                       "PriceList WHERE PartNO LIKE 'A_'"),
+              (QStringList{"1|ไส้กรอง  อากาศ|O NEIL  5|CWA|2||120|120",
+                           "1|" + QString(60, 'X') + "|" + QString(40, 'X') + "|||" + QString(20, 'I') +
+                               "|120|100.25"}));
     EXPECT_EQ(f.op.partLines.mid(3), (QStringList{"X1  ไส้กรอง  ", "1-  ไส้กรอง  "}));
 
     // An insert that cannot be found gives up after three writes.

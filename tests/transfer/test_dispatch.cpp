@@ -1,60 +1,66 @@
-// Dispatch by version label: the labels in order, the part-update routine
-// each reaches (each writer's own test checks the writer the dispatch gives
-// it), and the placeholder rows of the brand's alternate tables.
+// Dispatch by version label: the labels in order, the part-update routine,
+// new-part writer and layout of each, and the placeholder rows of the
+// brand's alternate tables.
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "TransferTestSupport.h"
-#include "fixtures/LabelTables.h"
+#include "fixtures/LabelRules.h"
 #include "transfer/Dispatch.h"
 #include "update/UpdatePart.h"
 
 using namespace transfertest;
 
-TEST(Dispatch, LabelsInOrderAndTheUpdateRoutineOfEach)
+TEST(Dispatch, EachLabelsRoutinesAndLayout)
 {
-    // Every other label takes UpdatePartDefault.
-    const std::map<QString, UpdatePartRoutine> own{
-        {"P.45 (Bar)", &UpdatePartP45Bar}, {"P.48 (Bar)", &UpdatePartP48Bar}, {"P.49 (Bar)", &UpdatePartP49Bar},
-        {"P.64 (Bar)", &UpdatePartP64Bar}, {"P.65 (Bar)", &UpdatePartP65Bar}, {"P.66 (Bar)", &UpdatePartP66Bar},
-        {"P.68 (Bar)", &UpdatePartP68Bar}};
-    const QStringList labels = fx::versionLabels();
-    ASSERT_EQ(labels.size(), 28);
+#define R(routine) {#routine, &routine}
+    const std::map<QString, UpdatePartRoutine> routines{
+        R(UpdatePartDefault), R(UpdatePartP45Bar), R(UpdatePartP48Bar), R(UpdatePartP49Bar),
+        R(UpdatePartP64Bar),  R(UpdatePartP65Bar), R(UpdatePartP66Bar), R(UpdatePartP68Bar)};
+    RecordingOperator op;
+    RunState st(op);
+    st.lngBrandID = 7;
     for (int i = 0; i < 28; ++i) {
-        EXPECT_EQ(QString::fromLatin1(kVersionLabels[i]), labels[i]);
-        const auto it = own.find(labels[i]);
+        const fx::LabelRule& r = fx::kLabelRules[i];
+        SCOPED_TRACE(r.label);
+        EXPECT_STREQ(kVersionLabels[i], r.label);
         // Blanks around the label do not matter.
-        EXPECT_TRUE(UpdateRoutineForLabel(labels[i] + "   ") == (it == own.end() ? &UpdatePartDefault : it->second))
-            << labels[i].toStdString();
+        st.strVer = QString::fromLatin1(r.label) + "   ";
+        EXPECT_TRUE(UpdateRoutineForLabel(st.strVer) == routines.at(r.update));
+        EXPECT_EQ(NewPartsWriterNameForLabel(st.strVer), r.writer);
+        EXPECT_EQ(IsPaddedLayout(st.strVer), r.suffix != 0);
+        if (r.suffix)
+            EXPECT_EQ(PaddedSuffix(st), QString("7").rightJustified(r.suffix, '0'));
+        else
+            EXPECT_THROW(PaddedSuffix(st), db::DbError);
     }
     // Labels compare exactly and case-sensitively.
     EXPECT_TRUE(NewPartsWriterForLabel("v.31") == nullptr);
     EXPECT_TRUE(NewPartsWriterForLabel("V.31 (Bar)") == nullptr);
     EXPECT_FALSE(IsPaddedLayout("P.67 (Bar)"));
     EXPECT_TRUE(UpdateRoutineForLabel("p.66 (bar)") == &UpdatePartDefault);
-    EXPECT_TRUE(IsPaddedLayout(" P.68 (Bar) "));
 }
 
 // Four values in the placeholder row; six for "P.49 (Bar)"; none for the
 // padded layout.
 TEST(Dispatch, PlaceholderRowsAfterEveryWriterCall)
 {
-    for (const QString& label : fx::versionLabels()) {
-        SCOPED_TRACE(label.toStdString());
-        TransferSetup s(label);
+    for (const fx::LabelRule& r : fx::kLabelRules) {
+        SCOPED_TRACE(r.label);
+        TransferSetup s(r.label);
         s.open({});
         LogStatements log;
-        EXPECT_EQ(AddNewPartsByVersion(s.st, 12), 0);
-        AddNewPartsByVersion(s.st, 13);
+        int16_t result = -1;
+        EXPECT_EQ(s.guarded([&](RunState& st) {
+            result = AddNewPartsByVersion(st, 12);
+            AddNewPartsByVersion(st, 13);
+        }), "");
+        EXPECT_EQ(result, 0);
         EXPECT_EQ(s.writerCalls, (std::vector<int16_t>{12, 13}));
-        if (fx::isPaddedLabel(label)) {
-            EXPECT_TRUE(log.entries().isEmpty());
-            continue;
-        }
-        const QString insert = label == "P.49 (Bar)" ? "Insert Into Alt7 Values( 0, 0, '', '', 0, 0 )"
-                                                     : "Insert Into Alt7 Values( 0, '', '', 0 )";
-        const QStringList once{"Delete From AltG7 Where PartID = 0", "Delete From Alt7 Where AltID = 0", insert};
-        EXPECT_EQ(log.entries(), once + once);
+        const QStringList once{"Delete From AltG7 Where PartID = 0", "Delete From Alt7 Where AltID = 0",
+                               r.placeholder == 6 ? "Insert Into Alt7 Values( 0, 0, '', '', 0, 0 )"
+                                                  : "Insert Into Alt7 Values( 0, '', '', 0 )"};
+        EXPECT_EQ(log.entries(), r.placeholder ? once + once : QStringList{});
     }
 }

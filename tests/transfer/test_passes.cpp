@@ -12,8 +12,8 @@ using namespace transfertest;
 // Group 4, in part-number order: a blank part number is not handed over, its
 // alternates are. The part line: kind and number, the Thai name (the English
 // one when the Thai is blank), and the models (the first place kept even when
-// blank, the list cut to 30 characters). Alternates are packed to the front,
-// blanks around them trimmed first; handed over are those that are not the
+// blank, the twelfth joined too, the list cut to 30 characters). Alternates
+// are packed to the front, blanks around them trimmed first; handed over are those that are not the
 // part's own number nor of the part's own (non-blank) kind, each without
 // alternates of its own. The empty group 5 still runs the writer; the groups
 // are worked in ascending order, one listed twice twice. The pass over PriceListAll comes under "All"
@@ -27,6 +27,8 @@ TEST(Transfer, GroupsThenPriceListAll)
     withKind.Model[1] = QString(29, ko);   // 31 with the ", " before it
     fx::PriceRow noThai = fx::row("1", "A3", "  ", 10);
     noThai.EName = "OIL FILTER";
+    noThai.Model[0] = "A";
+    noThai.Model[11] = "L";
     const fx::PriceRow withAlts = RowWithAlts("1", "A2", {"2", "x", "1", "", "3"}, {"A2", "  ", "Q1", "Q2", " Q3 "});
     const fx::PriceRow blank = RowWithAlts("", "   ", {}, {"B1"});
     const std::vector<int> listed = {5, 4, 5};
@@ -43,7 +45,7 @@ TEST(Transfer, GroupsThenPriceListAll)
                            Changing() + "UD_All  (1)  50 %", Changing() + "UD_All  (0)  100 %",
                            Adding() + "UD  100 %"}));
     EXPECT_EQ(s.op.partLines, (QStringList{" - NAME   ", "1-A1 - FILTER   , " + QString(28, ko), "1-A2 - NAME   ",
-                                           "1-A3 - OIL FILTER   ", "1-P1 - NAME   ", "1- - X   "}));
+                                           "1-A3 - OIL FILTER   A, L", "1-P1 - NAME   ", "1- - X   "}));
     ASSERT_EQ(s.parts(), (QStringList{"|B1", "1|A1", "1|A2", "|Q2", "3|Q3", "1|A3", "1|P1"}));
     EXPECT_EQ(Joined(s.calls[2].AKind) + "|" + Joined(s.calls[2].AltNO), "2,1,,3,|A2,Q1,Q2,Q3,");
     for (size_t i : {0, 1, 3, 4, 5, 6})

@@ -1,7 +1,9 @@
 // The part-update routines of the plain layout, one label of each family, and
-// the discount text under every label of the default routine.
+// the discount text under every label.
 #include "UpdateSupport.h"
+#include "fixtures/LabelRules.h"
 #include "update/UpdatePart.h"
+#include "update/UpdateRoad.h"
 
 using namespace ut;
 
@@ -194,29 +196,17 @@ TEST_P(FamilyTest, WriteThatNeverShowsEndsWithErrorAfterThreeTries)
 INSTANTIATE_TEST_SUITE_P(Labels, FamilyTest, ::testing::ValuesIn(kFamilies),
                          [](const auto& info) { return fx::nameOf(info.param.label); });
 
-// Every label the default routine serves: under five of them it writes the
-// list's discount text into a found row, under the others never.
-struct DiscountCase {
-    const char* label;
-    bool writes;
-};
-
-const DiscountCase kDefaultLabels[] = {
-    {"P.46 (Bar)", true},   {"P.47001 (Bar)", true}, {"P.61 (Bar)", true}, {"P.62 (Bar)", true},
-    {"D.47 (Bar)", true},   {"Ver 3.1 SQL", false},  {"V.31", false},      {"V.32", false},
-    {"V.33", false},        {"V.34", false},         {"V.41", false},      {"V.42", false},
-    {"V.43", false},        {"V.45", false},         {"V.46 (Bar)", false}, {"V.51", false},
-    {"V.61", false},        {"P.42", false},         {"P.43", false},      {"P.44 (Bar)", false},
-    {"P.52", false},
-};
-
-void PrintTo(const DiscountCase& c, std::ostream* os) { *os << c.label; }
-
-class DefaultDiscountTest : public ::testing::TestWithParam<DiscountCase> {};
+// Under five labels the default routine writes the list's discount text
+// into a found row, under the others never; the labels with routines of
+// their own are in no list of it.
+class DefaultDiscountTest : public ::testing::TestWithParam<fx::LabelRule> {};
 
 TEST_P(DefaultDiscountTest, FoundPartTakesTheListsDiscountTextUnderItsLabelOnly)
 {
-    const DiscountCase& c = GetParam();
+    const fx::LabelRule& c = GetParam();
+    EXPECT_EQ(WritesDiscountPrice(c.label), c.discount);
+    if (QLatin1String(c.update) != QLatin1String("UpdatePartDefault"))
+        return;
     PlainCatalogue cat(QLatin1String(c.label));
     PartValues v = samplePart(QStringLiteral("12-345"));
     v.DisPrice = QStringLiteral(" 9 ");
@@ -224,12 +214,12 @@ TEST_P(DefaultDiscountTest, FoundPartTakesTheListsDiscountTextUnderItsLabelOnly)
     UpdatePartDefault(cat.st, v);
 
     const QStringList written = {"Update Pta7 Set DisPrice = ' 9 ' Where PartID = 11"};
-    EXPECT_EQ(log.startingWith("Update Pta7 Set DisPrice"), c.writes ? written : QStringList{});
-    EXPECT_EQ(cat.part(11).value("DisPrice").toString(), c.writes ? " 9 " : "old");
+    EXPECT_EQ(log.startingWith("Update Pta7 Set DisPrice"), c.discount ? written : QStringList{});
+    EXPECT_EQ(cat.part(11).value("DisPrice").toString(), c.discount ? " 9 " : "old");
     EXPECT_EQ(cat.part(13).value("DisPrice").toString(), "old");   // the number's row of another kind
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, DefaultDiscountTest, ::testing::ValuesIn(kDefaultLabels),
+INSTANTIATE_TEST_SUITE_P(Labels, DefaultDiscountTest, ::testing::ValuesIn(fx::kLabelRules),
                          [](const auto& info) { return fx::nameOf(info.param.label); });
 
 }   // namespace
