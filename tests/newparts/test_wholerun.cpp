@@ -3,9 +3,9 @@
 // groups, the staging table keeps none of the brand's rows, a second run with
 // the same list adds nothing, and the SQL Server form leaves the same
 // catalogue. A listed number without a key of its own (blank, or, where the
-// label looks up a search form, made of blanks, "/" and "-") touches neither
-// the part without a number nor the part numbered as its kind, and is listed
-// as new.
+// label looks up a search form, made of blanks, "/" and "-"), as a part or as
+// an alternate, touches neither the part without a number nor the part
+// numbered as its kind, and is listed as new.
 #include <gtest/gtest.h>
 
 #include "app/Run.h"
@@ -40,9 +40,12 @@ struct NewPartsRun : fx::RunHarness {
         fresh.EName = "O'RING";
         fresh.AltNO = {"UD-100", "UD-301", "UD-300"};   // catalogued, new, the part itself (skipped)
         fresh.AKind = {"", "B", "A"};
+        fx::PriceRow lone = fx::row(QString(), "UD-400", "เข็มขัด", 99);
+        lone.AltNO[0] = blank;   // no part: UD-400 stays alone
+        lone.AKind[0] = "A";
         writePriceList({{1, {fx::row(QString(), "UD-100", "ไส้กรอง", 250), fresh, fx::row("A", blank, "ว่าง", 5),
                              fx::row(QString(), blank, "ว่าง", 50)}},
-                        {2, {fx::row(QString(), "UD-400", "เข็มขัด", 99)}}});
+                        {2, {lone}}});
     }
 
     bool padded() const { return fx::isPaddedLabel(ver); }
