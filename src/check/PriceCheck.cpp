@@ -135,15 +135,18 @@ void RunPass(RunState& st, PassKind kind, bool padded)
                 st.ui.yield();
 
                 if (!(r.Price.isZero() && r.Sale.isZero())) {
-                    st.strSQL = LookupStatement(layout, r);
-                    st.open(st.rsWork2, *st.cnCatalog);
-                    const bool found = !st.rsWork2.EOF_();
+                    bool found = false;
                     Currency catalogPrice, catalogSale;
-                    if (found) {
-                        catalogPrice = st.rsWork2.Fields(layout.priceColumn).toCurrency();
-                        catalogSale = st.rsWork2.Fields(layout.saleColumn).toCurrency();
+                    if (HasLookupKey(layout, r)) {
+                        st.strSQL = LookupStatement(layout, r);
+                        st.open(st.rsWork2, *st.cnCatalog);
+                        found = !st.rsWork2.EOF_();
+                        if (found) {
+                            catalogPrice = st.rsWork2.Fields(layout.priceColumn).toCurrency();
+                            catalogSale = st.rsWork2.Fields(layout.saleColumn).toCurrency();
+                        }
+                        st.rsWork2.Close();
                     }
-                    st.rsWork2.Close();
 
                     const Verdict v = Decide(r.Price, r.Sale, found, catalogPrice, catalogSale);
                     if (v != Verdict::Skip) {

@@ -53,6 +53,12 @@ struct Layout {
 Layout PlainLayout(const RunState& st);    // Pta<BrandID>
 Layout PaddedLayout(const RunState& st);   // Pta_<nn> / Pta_<nnn>
 
+// Whether the row is looked up at all. A number blank after trimming
+// (PartNO), or without a search form of its own (FPartNO; CleanKey whatever
+// the kind), would match a catalogue row of another part: such a row counts
+// as a part the catalogue lacks.
+bool HasLookupKey(const Layout& layout, const ListRow& r);
+
 // The price lookup of one row.
 QString LookupStatement(const Layout& layout, const ListRow& r);
 

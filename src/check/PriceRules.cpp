@@ -68,6 +68,19 @@ Layout PaddedLayout(const RunState& st)
     return l;
 }
 
+bool HasLookupKey(const Layout& layout, const ListRow& r)
+{
+    switch (layout.key) {
+    case KeyKind::PartNO:
+        return !Trim(r.PartNO).isEmpty();
+    case KeyKind::FPartNO:
+        return !NormalizePartNO(r.PartNO).isEmpty();
+    case KeyKind::CleanKey:
+        return !CleanKey(CleanText(r.PartNO)).isEmpty();
+    }
+    return false;
+}
+
 QString LookupStatement(const Layout& layout, const ListRow& r)
 {
     QString where;

@@ -269,8 +269,12 @@ void DrainStagedParts(RunState& st, int16_t groupNo, const Label& label)
                 if (!label.takesAlternate(p, k + 1))
                     continue;
             } else {
+                // A number without a search form of its own names no part
+                // where alternates are looked up by FPartNO: its lookup would
+                // match every catalogue row without a number.
                 const QString no = Trim(p.AltNO[k]);
-                if (no.isEmpty() || no == Trim(p.PartNO))
+                if (no.isEmpty() || no == Trim(p.PartNO) ||
+                    (label.lookup == LookupBy::FPartNO && NormalizePartNO(no).isEmpty()))
                     continue;
             }
             st.strSQL = label.lookupFor ? label.lookupFor(st, p, k + 1)

@@ -127,7 +127,8 @@ struct Label {
     // (steps 5 and 6); default LookupStatement.
     std::function<QString(const RunState&, const StagedPart&, int k)> lookupFor;
     // Whether alternate k (1..5) is taken (step 6); default: a number that is
-    // not blank and not the part's own.
+    // not blank, not the part's own and, under LookupBy::FPartNO, with a
+    // search form of its own.
     std::function<bool(const StagedPart&, int k)> takesAlternate;
     // Replaces the lone group row of step 7; default
     // "Insert Into <group table> Values( 0, <PartID>, 0 )".

@@ -85,13 +85,13 @@ int16_t PaddedUpdate::run()
 {
     own = suffixOf(st.lngBrandID);
 
-    // A blank number would match every catalogue row without one.
-    if (Trim(v.PartNO).isEmpty())
+    // A number without a search form of its own names no part: its key would
+    // be the kind's alone (matching the part numbered as the kind) or empty
+    // (matching every catalogue row without a number).
+    const QString number = CleanKey(CleanText(v.PartNO));
+    if (number.isEmpty())
         return 0;
-    matchKey = Trim(v.Kind).isEmpty() ? CleanKey(CleanText(v.PartNO))
-                                      : CleanKey(CleanText(v.PartNO) + CleanText(v.Kind));
-    if (matchKey.isEmpty())
-        return 0;
+    matchKey = Trim(v.Kind).isEmpty() ? number : CleanKey(CleanText(v.PartNO) + CleanText(v.Kind));
 
     const QString count = QStringLiteral("Select Count(PartID) As Rec_Count From ") + ownTable() +
                           QStringLiteral(" Where FPartNO = ") + SqlQuote(matchKey);

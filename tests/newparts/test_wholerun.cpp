@@ -2,7 +2,10 @@
 // list's price and name, what the list adds exists afterwards with its
 // groups, the staging table keeps none of the brand's rows, a second run with
 // the same list adds nothing, and the SQL Server form leaves the same
-// catalogue.
+// catalogue. A listed number without a key of its own (blank, or, where the
+// label looks up a search form, made of blanks, "/" and "-"), as a part or as
+// an alternate, touches neither the part without a number nor the part
+// numbered as its kind, and is listed as new.
 #include <gtest/gtest.h>
 
 #include "app/Run.h"
@@ -22,8 +25,13 @@ struct NewPartsRun : fx::RunHarness {
         {
             // UD-100, under the search form the label looks parts up by.
             fx::SqliteFile db(catalog);
-            const char* key = padded() || QStringList{"P.48 (Bar)", "P.64 (Bar)"}.contains(ver) ? "UD100" : "UD-100";
+            const bool searchForm = padded() || QStringList{"P.48 (Bar)", "P.64 (Bar)"}.contains(ver);
+            const char* key = searchForm ? "UD100" : "UD-100";
             fx::insertPart(db, ver, 7, {{"PartID", 1}, {"PartNO", "UD-100"}, {"FPartNO", key}});
+            blank = searchForm ? " - / " : "   ";
+            for (auto [id, kind, number] : {std::tuple{8, "A", ""}, {9, "", "A"}})
+                fx::insertPart(db, ver, 7, {{"PartID", id}, {"Kind", kind}, {"PartNO", number}, {"FPartNO", number},
+                                            {"Price", 5}, {"Sale", 5}, {"EName", "OLD"}, {"TName", "เดิม"}});
             fx::insertAlt(db, ver, 7, {{"AltID", 1}, {padded() ? "AltKey" : "AltNO", key}});
             fx::insertAltG(db, ver, 7, {{"PartID", 1}, {"AltID", 0}});
             db.exec(QStringLiteral("INSERT INTO LastID VALUES ('%1', 1)").arg(counter()));
@@ -32,8 +40,12 @@ struct NewPartsRun : fx::RunHarness {
         fresh.EName = "O'RING";
         fresh.AltNO = {"UD-100", "UD-301", "UD-300"};   // catalogued, new, the part itself (skipped)
         fresh.AKind = {"", "B", "A"};
-        writePriceList({{1, {fx::row(QString(), "UD-100", "ไส้กรอง", 250), fresh}},
-                        {2, {fx::row(QString(), "UD-400", "เข็มขัด", 99)}}});
+        fx::PriceRow lone = fx::row(QString(), "UD-400", "เข็มขัด", 99);
+        lone.AltNO[0] = blank;   // no part: UD-400 stays alone
+        lone.AKind[0] = "A";
+        writePriceList({{1, {fx::row(QString(), "UD-100", "ไส้กรอง", 250), fresh, fx::row("A", blank, "ว่าง", 5),
+                             fx::row(QString(), blank, "ว่าง", 50)}},
+                        {2, {lone}}});
     }
 
     bool padded() const { return fx::isPaddedLabel(ver); }
@@ -55,6 +67,7 @@ struct NewPartsRun : fx::RunHarness {
     }
 
     QString ver;
+    QString blank;   // a number without a key of its own
 };
 
 class WholeRun : public ::testing::TestWithParam<RunCase> {};
@@ -64,13 +77,22 @@ class WholeRun : public ::testing::TestWithParam<RunCase> {};
 TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
 {
     NewPartsRun run(QString::fromLatin1(GetParam().ver), GetParam().sqlServer);
-    // After each run: four parts, four identifiers drawn, none of the brand's rows staged.
+    // After each run: six parts, four identifiers drawn, none of the brand's rows staged, the
+    // parts 8 and 9 as they were, and the two parts without a key listed as new.
     auto settled = [&run] {
         fx::SqliteFile db(run.catalog);
-        EXPECT_EQ(db.count(run.pta()), 4);
+        EXPECT_EQ(db.count(run.pta()), 6);
         EXPECT_EQ(db.scalar(QStringLiteral("Select LastID From LastID Where NameID = '%1'").arg(run.counter())),
                   4);
         EXPECT_EQ(db.count("PriceList", "BrandID = 7"), 0);
+        EXPECT_EQ(db.texts("Select Price, Sale, EName, TName From " + run.pta() + " Where PartID In (8, 9)"),
+                  QStringList({"5|5|OLD|เดิม", "5|5|OLD|เดิม"}));
+        EXPECT_EQ(run.priceListDb().count("PriceListAll", "TName = 'ว่าง'"), 2);
+        QStringList listed;
+        for (int r : {1, 2, 3})
+            listed << run.op.gridText(r, 2) + run.op.gridText(r, 7);
+        listed.sort();
+        EXPECT_EQ(listed, QStringList({"", "New5", "New50"}));
     };
     ASSERT_EQ(run.click(), QStringLiteral("เสร็จแล้วจ้า"));
     settled();
@@ -108,8 +130,8 @@ TEST_P(WholeRun, PartsTheListAddsExistWithTheirGroupsAndASecondRunAddsNothing)
 TEST(WholeRunPartIDZero, TheRowTakesTheListsPrice)
 {
     NewPartsRun run(QStringLiteral("P.68 (Bar)"), false);
-    fx::SqliteFile(run.catalog).exec(QStringLiteral("UPDATE Pta_007 SET PartID = 0; UPDATE Pta_Alt_007 SET AltID = 0;"
-                                                    "UPDATE Pta_AltG_007 SET PartID = 0"));
+    fx::SqliteFile(run.catalog).exec(QStringLiteral("UPDATE Pta_007 SET PartID = 0 WHERE PartID = 1; UPDATE Pta_Alt_007 SET "
+                                                    "AltID = 0; UPDATE Pta_AltG_007 SET PartID = 0"));
     ASSERT_EQ(run.click(), fx::MsgG());
     EXPECT_EQ(fx::SqliteFile(run.catalog).texts("Select Price, Sale, TName From Pta_007 Where PartID = 0"),
               QStringList{"250|250|ไส้กรอง"});

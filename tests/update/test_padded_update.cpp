@@ -115,13 +115,13 @@ TEST_P(PaddedUpdateTest, FoundPartTakesNamesTextsPricesAndModelLinks)
     EXPECT_EQ(own, statements);
 }
 
-// A blank number is passed over without a statement. The staged row keeps
-// the list's blanks; the plain routines share it.
-TEST_P(PaddedUpdateTest, BlankNumberPassedOverMissingPartStagedWithItsQuotesAndBlanks)
+// A number without a search form of its own is passed over without a
+// statement, whatever its kind. The staged row keeps the list's blanks; the
+// plain routines share it.
+TEST_P(PaddedUpdateTest, NumberWithoutSearchFormPassedOverMissingPartStagedWithItsQuotesAndBlanks)
 {
     PartValues v = kPart;
-    v.Kind.clear();
-    v.PartNO = QStringLiteral("   ");
+    v.PartNO = QStringLiteral(" / -");
     fx::LogStatements log;
     EXPECT_EQ(cat.update(v), 0);
     v = kPart;
