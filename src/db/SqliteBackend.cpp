@@ -213,7 +213,8 @@ bool liftLiterals(const QByteArray& sql, Lifted& out)
 // a named check that the value holds at most n characters. The declared type
 // stays as written, and the statement log and errors show the text as sent.
 
-// The position just past the quoted or bracketed name, or the word, at i.
+// The position just past the quoted or bracketed name, or the word, at i
+// (the end of the text for a name left open).
 int skipName(const char* s, int n, int i)
 {
     if (i < n && (s[i] == '"' || s[i] == '[' || s[i] == '`')) {
@@ -221,7 +222,7 @@ int skipName(const char* s, int n, int i)
         int j = i + 1;
         while (j < n && s[j] != close)
             ++j;
-        return j < n ? j + 1 : -1;
+        return j < n ? j + 1 : n;
     }
     int j = i;
     while (j < n && isIdentChar((unsigned char)s[j]))
@@ -261,7 +262,8 @@ QByteArray widthCheck(const QByteArray& def)
     int d = k;
     while (d < n && std::isdigit((unsigned char)s[d]))
         ++d;
-    if (d == k || d - k > 9 || skipSpace(s, n, d) >= n || s[skipSpace(s, n, d)] != ')')
+    const int close = skipSpace(s, n, d);
+    if (d == k || d - k > 9 || close >= n || s[close] != ')')
         return {};
     const QByteArray width(s + k, d - k);
     QByteArray label = name;
