@@ -154,18 +154,25 @@ void PaddedUpdate::workHit(const PartHit& hit)
     for (const AltBrand& b : brands) {
         if (b.BrandID <= 0)
             continue;
-        bool shown = false;
-        for (int attempt = 1; attempt <= kUpdateAttempts && !shown; ++attempt) {
+        const QString pta = QStringLiteral("Pta_") + b.suffix;
+        for (int attempt = 1;; ++attempt) {
             if (hit.UpRec == 0 && st.UpdateTexts == 1)
                 writeTexts(b.suffix, id);
-            shown = writePrices(b.suffix, id);
+            if (writePrices(b.suffix, id))
+                break;
+            const QString check = st.strSQL;
+            // A brand whose table holds no row of this PartID (an alternate of
+            // the group filed under another brand) can never show the prices:
+            // its statements matched nothing, and the next brand follows.
+            if (!ReadBack(st, QStringLiteral("Select PartID From ") + pta + QStringLiteral(" Where PartID = ") + id))
+                break;
+            if (attempt == kUpdateAttempts)
+                throw db::DbError(
+                    QStringLiteral("%1: the prices of part %2 (PartID %3) in table %4 do not read back after %5 tries")
+                        .arg(QLatin1String(L.routine), PartName(v), id, pta)
+                        .arg(kUpdateAttempts),
+                    check);
         }
-        if (!shown)
-            throw db::DbError(
-                QStringLiteral("%1: the prices of part %2 (PartID %3) in table %4 do not read back after %5 tries")
-                    .arg(QLatin1String(L.routine), PartName(v), id, QStringLiteral("Pta_") + b.suffix)
-                    .arg(kUpdateAttempts),
-                st.strSQL);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "UpdateSupport.h"
+#include "app/Run.h"
 #include "update/UpdatePart.h"
 
 using namespace ut;
@@ -142,9 +143,9 @@ TEST_P(PaddedUpdateTest, NumberWithoutSearchFormPassedOverMissingPartStagedWithI
 }
 
 // A brand of the part's alternate group is worked on its own tables. Then,
-// the part protected, only its prices and links go, and a price that never
-// shows ends after three tries; unprotected again, a name without a new
-// identifier writes none.
+// the part protected, only its prices and links go; a brand table without the
+// part is passed over, but a row whose price never shows ends after three
+// tries; unprotected again, a name without a new identifier writes none.
 TEST_P(PaddedUpdateTest, AlternateBrandProtectedRowAndWritesThatFail)
 {
     // Under "P.68 (Bar)" brand 100, which only three digits can name.
@@ -163,12 +164,28 @@ TEST_P(PaddedUpdateTest, AlternateBrandProtectedRowAndWritesThatFail)
     }
     EXPECT_EQ(cat.part(kBrand, 21)["EName"].toString(), "old");
 
-    // The other brand's read-back never finds the row.
+    // The other brand's table lacks the part: its statements match nothing,
+    // one look finds no row, and the run goes on.
     cat.db.exec("UPDATE " + cat.pta(kBrand) + " SET UpRec = 1; DELETE FROM " + cat.pta(other));
+    {
+        fx::LogStatements log;
+        EXPECT_EQ(cat.update(kPart), 0);
+        EXPECT_EQ(log.startingWith("Select PartID From " + cat.pta(other)),
+                  (QStringList{"Select PartID From " + cat.pta(other) + " Where PartID = 11 And Price = 1234.5 And "
+                                                                        "Sale = 1200",
+                               "Select PartID From " + cat.pta(other) + " Where PartID = 11"}));
+        EXPECT_EQ(cat.db.count(cat.pta(other)), 0);
+    }
+
+    // A row there whose price never shows ends the run after three tries.
+    cat.addPart(other, 11, "12345A", other);
+    cat.db.exec("CREATE TRIGGER stuck AFTER UPDATE OF Price ON " + cat.pta(other) + " BEGIN UPDATE " +
+                cat.pta(other) + " SET Price = 1 WHERE PartID = NEW.PartID; END;");
     cat.db.exec("DELETE FROM Pta_BrandCar");
     fx::LogStatements log;
     const QString error = errorOf([&] { cat.update(kPart); });
-    EXPECT_TRUE(error.contains("A-12-345") && error.contains(cat.pta(other)) && error.contains("3 tries"))
+    EXPECT_TRUE(error.contains("A-12-345") && error.contains(cat.pta(other)) && error.contains("3 tries") &&
+                error.endsWith("Where PartID = 11 And Price = 1234.5 And Sale = 1200"))
         << error.toStdString();
     QStringList writes = {"Update Pta_07 Set DisPrice = '1000' Where PartID = 11",
                           "Update Pta_07 Set Price = 1234.5 Where PartID = 11",
@@ -178,7 +195,7 @@ TEST_P(PaddedUpdateTest, AlternateBrandProtectedRowAndWritesThatFail)
     EXPECT_TRUE(log.startingWith("Update Pta_Doc").isEmpty());
     EXPECT_EQ(cat.db.count("Pta_BrandCar", "PartID = 11"), 2);
     EXPECT_EQ(log.startingWith("Update " + cat.pta(other) + " Set Price = 1234.5").size(), 3);
-    EXPECT_EQ(log.startingWith("Select PartID From " + cat.pta(other)).size(), 3);
+    EXPECT_EQ(log.startingWith("Select PartID From " + cat.pta(other)).size(), 6);   // read-back, then the look
 
     const int nameId = cat.part(kBrand)["ENameID"].toInt();
     cat.db.exec("UPDATE " + cat.pta(kBrand) + " SET UpRec = 0; DROP TABLE LastID");   // every new number fails
@@ -190,6 +207,52 @@ TEST_P(PaddedUpdateTest, AlternateBrandProtectedRowAndWritesThatFail)
 
 INSTANTIATE_TEST_SUITE_P(Labels, PaddedUpdateTest, ::testing::ValuesIn(kLabels),
                          [](const auto& i) { return std::string(i.param.width == 2 ? "P66Bar" : "P68Bar"); });
+
+// A whole run, twice, on a catalogue of brand 7 whose part A1 is filed under
+// brand 8, whose own table holds A1 too. The list's new part N1, grouped with
+// A1, brings brand 8 among N1's brands, though brand 8's table has no row of
+// N1: both presses end with message G, the second brings N1's new price, and
+// brand 8's table is left as it was.
+class PaddedWholeRun : public ::testing::TestWithParam<std::tuple<PaddedLabel, bool>> {};
+
+TEST_P(PaddedWholeRun, ABrandTableWithoutTheHitsRowIsPassedOver)
+{
+    const auto& [label, sqlServer] = GetParam();
+    const QString ver = QString::fromLatin1(label.label);
+    const auto pta = [&](int b) { return QString("Pta_%1").arg(b, label.width, 10, QLatin1Char('0')); };
+    fx::RunHarness run({.ver = ver}, sqlServer, "Velkadine.mdb");
+    {
+        fx::SqliteFile db(run.catalog);
+        fx::createLabelTables(db, ver, 8);
+        for (int b : {kBrand, 8})
+            fx::insertPart(db, ver, b, {{"PartID", 1}, {"BrandID", 8}, {"PartNO", "A1"}, {"FPartNO", "A1"},
+                                        {"Price", 7}, {"Sale", 7}});
+        fx::insertAlt(db, ver, kBrand, {{"AltID", 1}, {"AltKey", "A1"}});
+        fx::insertAltG(db, ver, kBrand, {{"PartID", 1}, {"AltID", 0}});
+        db.exec("INSERT INTO LastID VALUES ('PartID', 1)");
+    }
+    fx::PriceRow n1 = fx::row({}, "N1", "ใหม่", 100);
+    n1.AltNO[0] = "A1";
+    run.writePriceList({{1, {n1}}});
+    for (int price : {100, 120}) {
+        run.priceListDb().exec(QString("UPDATE PriceList_1 SET Price = %1, Sale = %1").arg(price));
+        run.op.messages.clear();
+        RunState press{run.op};
+        cmdUpDate_Click(press);
+        EXPECT_EQ(run.op.lastMessage(), fx::MsgG()) << price;
+        fx::SqliteFile db(run.catalog);
+        EXPECT_EQ(db.texts("Select PartID, Price From " + pta(kBrand) + " Where FPartNO = 'N1'"),
+                  QStringList{QString("2|%1").arg(price)});
+        EXPECT_EQ(db.count(fx::altGTable(ver, kBrand), "PartID = 2 And AltID = 1"), 1);
+        EXPECT_EQ(db.texts("Select PartID, Price, Sale From " + pta(8)), QStringList{"1|7|7"});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, PaddedWholeRun, ::testing::Combine(::testing::ValuesIn(kLabels), ::testing::Bool()),
+                         [](const auto& i) {
+                             return std::string(std::get<0>(i.param).width == 2 ? "P66Bar" : "P68Bar") +
+                                    (std::get<1>(i.param) ? "SqlServer" : "Access");
+                         });
 
 // An own brand without a table suffix ends the run before any statement.
 TEST(PaddedRefusals, BadSuffixSendsNoStatement)
