@@ -124,15 +124,26 @@ TEST(BuildDuplicatesAndGroups, CheaperRowsOfAKeyGoThenRowsMoveIntoTheirGroups)
         "'ไส้กรอง', '', '', '', '', '', '', '', '', '', '', '', '', '', '', 5, '', 6 )",
         "Select PartNO From PriceList_1 Where PartNO = 'A''1'", "Delete From PriceList Where PartNO = 'A''1'"}));
 
-    // 10,001 rows with only group 1 listed: no row moves, and group 2 keeps only its old row.
+    // Only group 1 listed: 10,000 rows all move into it; 10,001 rows move
+    // none, and group 2 keeps only its old row.
     const std::vector<int> one{1};
-    ToolFile g({{1, {}}, {2, {row("1", "OLD", 1)}}}, &one);
-    g.insert("PriceList", std::vector<fx::PriceRow>(10001, row("1", "A", 1)));
-    EXPECT_EQ(errorOf([&] { MoveRowsIntoGroups(g.run(), g.arr, {1}); }),
-              "The build needs group table PriceList_2 (from row 10001 on), which PriceList_Count does not list; "
-              "no row was moved|Select " + kGroupRowColumns + " From PriceList Order By PartNO");
-    EXPECT_EQ(g.db.count("PriceList"), 10001);
-    EXPECT_EQ(g.select("PartNO", "PriceList_1") + g.select("PartNO", "PriceList_2"), QStringList{"OLD"});
+    for (int rows : {10000, 10001}) {
+        ToolFile g({{1, {}}, {2, {row("1", "OLD", 1)}}}, &one);
+        g.insert("PriceList", std::vector<fx::PriceRow>(size_t(rows), row("1", "A", 1)));
+        const QString error = errorOf([&] { MoveRowsIntoGroups(g.run(), g.arr, {1}); });
+        if (rows == 10000) {
+            EXPECT_EQ(error, "");
+            EXPECT_EQ(g.db.count("PriceList_1", "PartNO = 'A'"), 10000);
+            EXPECT_EQ(g.db.count("PriceList"), 0);
+            EXPECT_EQ(g.select("PartNO", "PriceList_2"), QStringList{"OLD"});
+            continue;
+        }
+        EXPECT_EQ(error,
+                  "The build needs group table PriceList_2 (from row 10001 on), which PriceList_Count does not list; "
+                  "no row was moved|Select " + kGroupRowColumns + " From PriceList Order By PartNO");
+        EXPECT_EQ(g.db.count("PriceList"), 10001);
+        EXPECT_EQ(g.select("PartNO", "PriceList_1") + g.select("PartNO", "PriceList_2"), QStringList{"OLD"});
+    }
 }
 
 TEST(BuildClear, OnlyTheListedGroupsAreEmptied)
@@ -217,6 +228,12 @@ TEST(BuildWhole, TwoImportTablesCleanedAndConvertedIntoTheListedGroups)
               "The build needs group table PriceList_1 (from row 1 on), which PriceList_Count does not list; "
               "no row was moved");
     EXPECT_EQ(h.select("PartNO", "PriceList_1") + h.select("PartNO", "PriceList"), (QStringList{"OLD", "A"}));
+
+    // Nothing to move and nothing listed: the build ends without an error.
+    ToolFile k({{1, {row("1", "OLD", 1)}}}, &listed);
+    k.importTable(1, {}, true);
+    EXPECT_EQ(errorOf([&] { k.call(BuildPriceList); }), "");
+    EXPECT_EQ(k.select("PartNO", "PriceList_1") + k.select("PartNO", "PriceList"), QStringList{"OLD"});
 }
 
 }  // namespace
