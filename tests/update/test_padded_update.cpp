@@ -219,7 +219,6 @@ TEST_P(PaddedWholeRun, ABrandTableWithoutTheHitsRowIsPassedOver)
 {
     const auto& [label, sqlServer] = GetParam();
     const QString ver = QString::fromLatin1(label.label);
-    const auto pta = [&](int b) { return QString("Pta_%1").arg(b, label.width, 10, QLatin1Char('0')); };
     fx::RunHarness run({.ver = ver}, sqlServer, "Velkadine.mdb");
     {
         fx::SqliteFile db(run.catalog);
@@ -241,10 +240,10 @@ TEST_P(PaddedWholeRun, ABrandTableWithoutTheHitsRowIsPassedOver)
         cmdUpDate_Click(press);
         EXPECT_EQ(run.op.lastMessage(), fx::MsgG()) << price;
         fx::SqliteFile db(run.catalog);
-        EXPECT_EQ(db.texts("Select PartID, Price From " + pta(kBrand) + " Where FPartNO = 'N1'"),
+        EXPECT_EQ(db.texts("Select PartID, Price From " + fx::ptaTable(ver, kBrand) + " Where FPartNO = 'N1'"),
                   QStringList{QString("2|%1").arg(price)});
         EXPECT_EQ(db.count(fx::altGTable(ver, kBrand), "PartID = 2 And AltID = 1"), 1);
-        EXPECT_EQ(db.texts("Select PartID, Price, Sale From " + pta(8)), QStringList{"1|7|7"});
+        EXPECT_EQ(db.texts("Select PartID, Price, Sale From " + fx::ptaTable(ver, 8)), QStringList{"1|7|7"});
     }
 }
 
